@@ -1,0 +1,188 @@
+// The program's own script in the displayed page. It runs in an isolated world (page scripts are off), reports
+// the user's input with node paths and offsets, and applies the program's changes so that the page stays equal
+// to the program's document model. A node path is the list of child indexes from the document down.
+(function () {
+    "use strict";
+
+    function pathOf(node) {
+        const path = [];
+        while (node && node.parentNode) {
+            path.unshift(Array.prototype.indexOf.call(node.parentNode.childNodes, node));
+            node = node.parentNode;
+        }
+        return path;
+    }
+
+    function nodeAt(path) {
+        let node = document;
+        for (const index of path) {
+            node = node && node.childNodes[index];
+        }
+        return node || null;
+    }
+
+    function elementOf(node) {
+        return node && node.nodeType !== Node.ELEMENT_NODE ? node.parentElement : node;
+    }
+
+    // The caret rectangle of a collapsed point, in the view's client coordinates.
+    function caretRect(node, offset) {
+        if (!node) {
+            return null;
+        }
+        const range = document.createRange();
+        try {
+            range.setStart(node, offset);
+        } catch (e) {
+            return null;
+        }
+        range.collapse(true);
+        let rect = range.getBoundingClientRect();
+        if (rect.width === 0 && rect.height === 0 && rect.left === 0 && rect.top === 0) {
+            // A point between elements has no box of its own: take the edge of what stands next to it.
+            const next = node.childNodes && node.childNodes[offset];
+            const box = elementOf(next || node);
+            if (!box) {
+                return null;
+            }
+            const r = box.getBoundingClientRect();
+            rect = {left: r.left, top: r.top, height: r.height};
+        }
+        return {x: Math.round(rect.left), y: Math.round(rect.top), height: Math.round(rect.height)};
+    }
+
+    function pointAt(x, y) {
+        const range = document.caretRangeFromPoint(x, y);
+        if (!range) {
+            return {path: [], offset: -1, rect: null};
+        }
+        return {path: pathOf(range.startContainer), offset: range.startOffset,
+                rect: caretRect(range.startContainer, range.startOffset)};
+    }
+
+    function report(event) {
+        const target = elementOf(event.target);
+        return {target: pathOf(target), tag: target ? target.tagName : "", x: event.clientX, y: event.clientY,
+                button: event.button};
+    }
+
+    function build(spec) {
+        if (spec.text !== undefined) {
+            return document.createTextNode(spec.text);
+        }
+        if (spec.comment !== undefined) {
+            return document.createComment(spec.comment);
+        }
+        const element = document.createElement(spec.tag);
+        for (const [name, value] of spec.attributes || []) {
+            try {
+                element.setAttribute(name, value);
+            } catch (e) {
+                // A name the browser refuses stays out of the view; the document model keeps it.
+            }
+        }
+        const container = element.content || element;
+        for (const child of spec.children || []) {
+            container.appendChild(build(child));
+        }
+        return element;
+    }
+
+    // The program's changes, in the order they happened in the document model.
+    function apply(changes) {
+        for (const change of changes) {
+            const node = nodeAt(change.path);
+            if (!node) {
+                continue;
+            }
+            switch (change.op) {
+            case "insert": {
+                const before = node.childNodes[change.index] || null;
+                const fragment = document.createDocumentFragment();
+                for (const spec of change.nodes) {
+                    fragment.appendChild(build(spec));
+                }
+                node.insertBefore(fragment, before);
+                break;
+            }
+            case "remove":
+                if (node.childNodes[change.index]) {
+                    node.removeChild(node.childNodes[change.index]);
+                }
+                break;
+            case "text":
+                node.data = change.data;
+                break;
+            case "attribute":
+                if (change.value === null) {
+                    node.removeAttribute(change.name);
+                } else {
+                    node.setAttribute(change.name, change.value);
+                }
+                break;
+            }
+        }
+    }
+
+    function select(anchorPath, anchorOffset, focusPath, focusOffset) {
+        const selection = window.getSelection();
+        const anchor = nodeAt(anchorPath);
+        const focus = nodeAt(focusPath);
+        if (!anchor || !focus) {
+            selection.removeAllRanges();
+            return;
+        }
+        try {
+            selection.setBaseAndExtent(anchor, anchorOffset, focus, focusOffset);
+        } catch (e) {
+            selection.removeAllRanges();
+        }
+    }
+
+    function connect(bridge) {
+        let shiftAtKeyDown = {};
+        const options = {capture: true};
+        document.addEventListener("mousedown", (e) => bridge.mouseDown(report(e)), options);
+        document.addEventListener("mouseup", (e) => bridge.mouseUp(report(e)), options);
+        document.addEventListener("click", (e) => {
+            e.preventDefault();
+            const click = report(e);
+            click.point = pointAt(e.clientX, e.clientY);
+            bridge.click(click);
+        }, options);
+        document.addEventListener("dblclick", (e) => {
+            e.preventDefault();
+            bridge.doubleClick(report(e));
+        }, options);
+        document.addEventListener("contextmenu", (e) => e.preventDefault(), options);
+        document.addEventListener("mouseover", (e) => bridge.hover(elementOf(e.target).tagName), options);
+        document.addEventListener("mouseout", () => bridge.hover(""), options);
+        document.addEventListener("keydown", (e) => {
+            shiftAtKeyDown[e.keyCode] = e.shiftKey;
+        }, options);
+        document.addEventListener("keyup", (e) => {
+            const shift = e.keyCode in shiftAtKeyDown ? shiftAtKeyDown[e.keyCode] : e.shiftKey;
+            delete shiftAtKeyDown[e.keyCode];
+            bridge.keyUp(e.keyCode, shift);
+        }, options);
+        document.addEventListener("selectionchange", () => {
+            const s = window.getSelection();
+            if (!s.anchorNode) {
+                bridge.selectionChanged([], -1, [], -1);
+                return;
+            }
+            bridge.selectionChanged(pathOf(s.anchorNode), s.anchorOffset, pathOf(s.focusNode), s.focusOffset);
+        });
+
+        bridge.changesReady.connect((changes) => apply(JSON.parse(changes)));
+        bridge.selectRequested.connect(select);
+        bridge.caretRectRequested.connect((id, path, offset) => {
+            const rect = caretRect(nodeAt(path), offset);
+            bridge.caretRect(id, rect ? rect : {x: -1, y: -1, height: 0});
+        });
+        bridge.pointRequested.connect((id, x, y) => bridge.point(id, pointAt(x, y)));
+        bridge.ready();
+    }
+
+    new QWebChannel(qt.webChannelTransport, (channel) => connect(channel.objects.bridge));
+})();
