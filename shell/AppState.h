@@ -2,15 +2,14 @@
 
 #include <QSize>
 #include <QString>
-
 #include <array>
 #include <optional>
 
 // What the settings ask of the main window; it takes these over when it is made.
 struct MainWindowSettings {
-    std::optional<int> sizeIndex; // entry of the font size box
-    qint32 textColor = 0;         // the text-colour swatch
-    std::optional<int> faceIndex; // entry of the face boxes (main window and page properties)
+    std::optional<int> sizeIndex;    // entry of the font size box
+    qint32 textColor = 0;            // the text-colour swatch
+    std::optional<int> faceIndex;    // entry of the face boxes (main window and page properties)
     std::optional<QSize> normalSize; // normal window of this size in pixels; none keeps it maximized
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 class QWidget;
@@ -30,7 +29,8 @@ public:
     virtual QString SaveEmailDialog(QWidget* owner, const QString& title) = 0;
     // The chosen colour number, or -1 when cancelled. Custom colours the user stored stay in `customColors`
     // either way.
-    virtual qint32 ChooseColorDialog(QWidget* owner, qint32 startColor, std::array<qint32, 16>& customColors) = 0;
+    virtual qint32 ChooseColorDialog(QWidget* owner, qint32 startColor,
+                                     std::array<qint32, 16>& customColors) = 0;
     // The chosen folder, or "" when cancelled.
     virtual QString BrowseForFolder(const QString& title, QWidget* owner = nullptr) = 0;
 };

@@ -1,17 +1,159 @@
 #include "FWeb.h"
 
-FWeb::FWeb(AppState& state, Dialogs& dialogs, std::unique_ptr<PageSurface> surface)
-    : state_(state), surface_(std::move(surface)), workspace_(state, *surface_, dialogs) {
+#include "FontControls.h"
+#include "ModFileOps.h"
+#include "ModSettings.h"
+#include "NumberedTexts.h"
+#include "PageFileView.h"
+#include "PageView.h"
+#include "ToolStrip.h"
+#include "WorkWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+// Heights and widths of the window's parts, in pixels.
+constexpr int kTopStripHeight = 51;
+constexpr int kToolStripTop = 1;
+
+// Menu items whose commands the program does not offer yet stay visible but greyed.
+constexpr const char* kNotYetOffered[] = {
+    "mSavePageFil", "mOpenProject", "mSaveProject", "mCut",       "mCopy",      "mPasteMain", "mSelText",
+    "mAlignPic1",   "mTableProps1", "mViewSource",  "mPicEditor", "mOpenIcoEd", "mMakePack",  "mEmail",
+    "mSettings",    "mThemesMain",  "mQuikTip",     "mPLSHelp",   "mAboutPLS"};
+
+} // namespace
+
+FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
+    : state_(state), dialogs_(dialogs), store_(store) {
     setObjectName("FWeb");
-    workspace_.PrepareWorkFolder();
+    menus_ = std::make_unique<MainMenus>(menuBar(), this);
+    BuildClientArea();
+    surface_ = std::make_unique<PageFileView>(*jWB_);
+    workspace_ = std::make_unique<ProjectWorkspace>(state_, *surface_, dialogs_);
+    ConnectCommands();
+    frTool_->adjustSize();
+    frFont_->adjustSize();
+    frWork_->adjustSize();
+    setMinimumSize(frTool_->width() + frFont_->width() + 16, kTopStripHeight + frWork_->height() + 120);
+
+    workspace_->PrepareWorkFolder();
+    frFont_->BoxFace()->setCurrentIndex(0);
+    frFont_->BoxSize()->setCurrentIndex(2);
+    frFont_->BoxPage()->setCurrentIndex(0);
     UpdateCaption();
 }
 
 FWeb::~FWeb() = default;
 
+void FWeb::BuildClientArea() {
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setMouseTracking(true);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+
+    jWB_ = new PageView(client_);
+    jWB_->setObjectName("jWB");
+
+    frTool2_ = new QFrame(client_);
+    frTool2_->setObjectName("FrTool2");
+    frTool2_->setMouseTracking(true);
+    frTool2_->installEventFilter(this);
+    auto* lnTool2 = new QFrame(frTool2_);
+    lnTool2->setObjectName("LnTool2");
+    lnTool2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    frFont_ = new FontControls(frTool2_);
+    frTool_ = new ToolStrip(client_);
+
+    frWork_ = new WorkWindow(client_);
+    frCaret_ = new QFrame(client_);
+    frCaret_->setObjectName("FrCaret");
+    frCaret_->setStyleSheet("background: blue;");
+    frCaret_->resize(1, 17);
+    frCaret_->hide();
+}
+
+void FWeb::ConnectCommands() {
+    auto on = [this](const char* item, auto command) {
+        connect(menus_->Item(item), &QAction::triggered, this, command);
+    };
+    on("mOpenFile", [this] { Guarded([this] { workspace_->OpenHtmlFile(this); }); });
+    on("mExit", [this] { close(); });
+    on("mNewPage", [this] { ToolPicture(0); });
+    on("mSavePage", [this] { ToolPicture(3); });
+    on("mDelPage", [this] { ToolPicture(4); });
+    on("mNewProject", [this] { ToolPicture(1); });
+    on("mRefresh", [this] { workspace_->Refresh(); });
+    for (const char* name : kNotYetOffered) {
+        QAction* item = menus_->Item(name);
+        (item ? item : menus_->Menu(name)->menuAction())->setEnabled(false);
+    }
+    connect(frTool_, &ToolStrip::pictureClicked, this, &FWeb::ToolPicture);
+    connect(frFont_->BoxPage(), &QComboBox::activated, this, [this](int index) {
+        Guarded([this, index] { workspace_->SwitchPage(index + 1); });
+        ShowCurrentPage();
+    });
+    connect(frWork_, &WorkWindow::titleClicked, this, [this] {
+        if (isMinimized())
+            return;
+        frWork_->ShowsRaised() ? LowerWorkWindow() : RaiseWorkWindow();
+    });
+}
+
+void FWeb::ToolPicture(int index) {
+    switch (index) {
+    case 0:
+        Guarded([this] { workspace_->NewPage(); });
+        break;
+    case 1:
+        Guarded([this] {
+            workspace_->NewProject();
+            UpdateCaption();
+        });
+        break;
+    case 3:
+        workspace_->SaveCurrentPage();
+        break;
+    case 4:
+        Guarded([this] { workspace_->DeleteCurrentPage(); });
+        break;
+    default:
+        break;
+    }
+    ShowCurrentPage();
+}
+
+void FWeb::Guarded(const std::function<void()>& command) {
+    if (commandBusy_)
+        return;
+    commandBusy_ = true;
+    command();
+    commandBusy_ = false;
+}
+
+void FWeb::ShowCurrentPage() {
+    frFont_->BoxPage()->setCurrentIndex(state_.CurrentPageNumber - 1);
+}
+
 void FWeb::ShowAtStart(const MainWindowSettings& settings) {
+    if (settings.sizeIndex)
+        FontControls::SelectEntry(frFont_->BoxSize(), *settings.sizeIndex);
+    frFont_->SetSwatch(0, settings.textColor);
+    if (settings.faceIndex)
+        FontControls::SelectEntry(frFont_->BoxFace(), *settings.faceIndex);
+    // Centred at a comfortable size, for the times it is not maximized.
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        resize(settings.normalSize.value_or(available.size() * 0.85));
+        move(available.center() - rect().center());
+    }
     if (settings.normalSize) {
-        resize(*settings.normalSize);
         showNormal();
     } else {
         showMaximized();
@@ -20,4 +162,83 @@ void FWeb::ShowAtStart(const MainWindowSettings& settings) {
 
 void FWeb::UpdateCaption() {
     setWindowTitle("Pageloft Studio - " + state_.ProjectName);
+}
+
+int FWeb::WorkWindowLeft() const {
+    return (client_->width() - frWork_->width()) / 2;
+}
+
+void FWeb::LayOut() {
+    const QRect s = client_->rect();
+    frTool2_->setGeometry(s.left(), s.top(), s.width(), kTopStripHeight);
+    frTool2_->findChild<QFrame*>("LnTool2")->setGeometry(0, kTopStripHeight - 2, s.width(), 2);
+    frFont_->adjustSize();
+    frFont_->move(s.width() - frFont_->width(), 1);
+    frTool_->adjustSize();
+    frTool_->move(s.left(), s.top() + kToolStripTop + (kTopStripHeight - frTool_->height()) / 2);
+    frTool_->raise();
+    jWB_->setGeometry(s.left(), s.top() + kTopStripHeight, s.width(), s.height() - kTopStripHeight);
+    frWork_->adjustSize();
+    RaiseWorkWindow();
+}
+
+void FWeb::RaiseWorkWindow() {
+    frWork_->move(WorkWindowLeft(), client_->height() - frWork_->height());
+    frWork_->raise();
+    frWork_->ShowRaised(true);
+    state_.WorkWindowUp = true;
+}
+
+void FWeb::LowerWorkWindow() {
+    frWork_->move(WorkWindowLeft(), client_->height() - WorkWindow::kTitleHeight - 4);
+    frWork_->ShowRaised(false);
+    state_.WorkWindowUp = false;
+}
+
+bool FWeb::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize)
+        LayOut();
+    if ((watched == client_ || watched == frTool2_) && event->type() == QEvent::MouseMove)
+        frTool_->ClearToolHover();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool FWeb::QuitProgram() {
+    if (state_.ProjectName != "Project1") {
+        const MessageAnswer answer =
+            dialogs_.MessageBox("Save changes to this page?", MessageButtons::YesNoCancel, MessageIcon::None);
+        if (answer == MessageAnswer::Cancel)
+            return false;
+        if (answer == MessageAnswer::Yes)
+            workspace_->SaveCurrentPage();
+    } else {
+        const MessageAnswer answer = dialogs_.MessageBox(QString::fromUtf8(NumberedText(187)),
+                                                         MessageButtons::YesNoCancel, MessageIcon::Question);
+        if (answer == MessageAnswer::Cancel)
+            return false;
+    }
+    DeleteTree(state_.WorkFolder);
+
+    SessionSettings session;
+    session.bodyColor = store_.read(SettingsStore::kSettings, "BCol", "#000000");
+    session.bodyFace = store_.read(SettingsStore::kSettings, "BFace", "Arial, Helvetica");
+    session.bodySize = store_.read(SettingsStore::kSettings, "BSz", "3");
+    session.windowState = isMinimized()   ? WindowState::Minimized
+                          : isMaximized() ? WindowState::Maximized
+                                          : WindowState::Normal;
+    session.windowSize = size();
+    SaveSettings(store_, session);
+    SaveCustColors(store_, state_);
+
+    quitting_ = true;
+    emit quitConfirmed();
+    return true;
+}
+
+void FWeb::closeEvent(QCloseEvent* event) {
+    // The window closes only through QuitProgram, which asks first.
+    if (quitting_ || QuitProgram())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -54,8 +54,9 @@ bool WriteTextFile(const QString& path, const QByteArray& text) {
 }
 
 void ClearAttributes(const QString& path) {
-    QFile::setPermissions(path, QFile::permissions(path) | kOwnerReadWrite |
-                                    (QFileInfo(path).isDir() ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
+    QFile::setPermissions(path,
+                          QFile::permissions(path) | kOwnerReadWrite |
+                              (QFileInfo(path).isDir() ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
 }
 
 void KillFile(const QString& path) {

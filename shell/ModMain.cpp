@@ -2,7 +2,6 @@
 
 #include "FWeb.h"
 #include "ModSettings.h"
-#include "PageFileSurface.h"
 #include "QtDialogs.h"
 #include "SingleInstance.h"
 
@@ -18,7 +17,8 @@ int StartProgram() {
     QtDialogs dialogs;
     state.Compat4Mode = LoadCompat4(store);
 
-    FWeb mainWindow(state, dialogs, std::make_unique<PageFileSurface>());
+    FWeb mainWindow(state, dialogs, store);
+    QObject::connect(&mainWindow, &FWeb::quitConfirmed, qApp, &QApplication::quit, Qt::QueuedConnection);
 
     LoadSettings(store, state);
     LoadFolderAndIconSettings(store, state);

@@ -3,9 +3,9 @@
 #include "AppState.h"
 #include "SettingsStore.h"
 
-// Reading the settings at start-up into the application state, and writing them back at quit. A value that is not
-// usable (no number, out of range, a missing folder or icon file) is ignored or falls back; nothing is written
-// while reading.
+// Reading the settings at start-up into the application state, and writing them back at quit. A value that is
+// not usable (no number, out of range, a missing folder or icon file) is ignored or falls back; nothing is
+// written while reading.
 
 bool LoadCompat4(const SettingsStore& store);
 void LoadSettings(const SettingsStore& store, AppState& state);

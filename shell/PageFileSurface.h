@@ -2,7 +2,8 @@
 
 #include "PageSurface.h"
 
-// Holds the current page as the text of its file, for as long as the program has no browser view to show it in.
+// Holds the current page as the text of its file, for as long as the program has no browser view to show it
+// in.
 class PageFileSurface : public PageSurface {
 public:
     void Navo(const QString& path, ApplyDefaults applyDefaults) override;

@@ -10,8 +10,8 @@ class PageSurface {
 public:
     virtual ~PageSurface() = default;
 
-    // Shows the page file `path`. With ApplyDefaults::Yes the surface puts its stored body defaults on the page;
-    // otherwise it takes them from the page.
+    // Shows the page file `path`. With ApplyDefaults::Yes the surface puts its stored body defaults on the
+    // page; otherwise it takes them from the page.
     virtual void Navo(const QString& path, ApplyDefaults applyDefaults) = 0;
     // The whole page as HTML; empty when no page is loaded.
     virtual QByteArray Source() const = 0;

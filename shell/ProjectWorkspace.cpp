@@ -11,8 +11,8 @@ QString Text(int id) {
     return QString::fromUtf8(NumberedText(id));
 }
 
-const QString kPageLimitText = QStringLiteral(
-    "A project can have at most 30 pages. Delete a page before adding another one.");
+const QString kPageLimitText =
+    QStringLiteral("A project can have at most 30 pages. Delete a page before adding another one.");
 
 } // namespace
 

@@ -7,8 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The current project's folder and its pages: page 1 in "wgcard.html", page n in "Page<n>.html", numbered without
-// gaps, at most kMaxPages. The page commands of the main window work here; the window shows
+// The current project's folder and its pages: page 1 in "wgcard.html", page n in "Page<n>.html", numbered
+// without gaps, at most kMaxPages. The page commands of the main window work here; the window shows
 // `CurrentPageNumber` in its page box after each of them.
 class ProjectWorkspace {
 public:
@@ -16,8 +16,8 @@ public:
 
     ProjectWorkspace(AppState& state, PageSurface& surface, Dialogs& dialogs);
 
-    // The start-up steps for the working folder: a folder left by an earlier run goes completely, a fresh one is
-    // made, and page 1 of the unsaved project is loaded.
+    // The start-up steps for the working folder: a folder left by an earlier run goes completely, a fresh one
+    // is made, and page 1 of the unsaved project is loaded.
     void PrepareWorkFolder();
 
     // Shows the page file `path`, made from the template when it does not exist.

@@ -91,7 +91,8 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title, const Q
 QString QtDialogs::OpenFileDialog(QWidget* owner, const QString& title, const QString& filterName,
                                   const QString& filterPattern, const QString& startFolder) {
     const QString folder = FolderExists(startFolder) ? startFolder : QString();
-    return QFileDialog::getOpenFileName(ActiveOwner(owner), title, folder, NameFilter(filterName, filterPattern));
+    return QFileDialog::getOpenFileName(ActiveOwner(owner), title, folder,
+                                        NameFilter(filterName, filterPattern));
 }
 
 QString QtDialogs::SaveFileDialog(QWidget* owner, const QString& title, const QString& filterName,
@@ -107,8 +108,8 @@ QString QtDialogs::SaveFileDialog(QWidget* owner, const QString& title, const QS
 QString QtDialogs::SaveEmailDialog(QWidget* owner, const QString& title) {
     QFileDialog dialog(ActiveOwner(owner), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({NameFilter("Email files(*.eml)", "*.eml"), NameFilter("Text files(*.txt)", "*.txt"),
-                           NameFilter("All files(*.*)", "*")});
+    dialog.setNameFilters({NameFilter("Email files(*.eml)", "*.eml"),
+                           NameFilter("Text files(*.txt)", "*.txt"), NameFilter("All files(*.*)", "*")});
     dialog.setDefaultSuffix("eml");
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

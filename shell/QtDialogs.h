@@ -13,6 +13,7 @@ public:
     QString SaveFileDialog(QWidget* owner, const QString& title, const QString& filterName,
                            const QString& filterPattern, const QString& defaultExtension) override;
     QString SaveEmailDialog(QWidget* owner, const QString& title) override;
-    qint32 ChooseColorDialog(QWidget* owner, qint32 startColor, std::array<qint32, 16>& customColors) override;
+    qint32 ChooseColorDialog(QWidget* owner, qint32 startColor,
+                             std::array<qint32, 16>& customColors) override;
     QString BrowseForFolder(const QString& title, QWidget* owner) override;
 };

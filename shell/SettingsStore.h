@@ -3,8 +3,8 @@
 #include <QSettings>
 #include <QString>
 
-// The per-user settings: text values by section and key, in an INI file of the application "KVPLS2". Sections are
-// "settings" and "settings/CustColors". Numbers are stored as plain decimal text.
+// The per-user settings: text values by section and key, in an INI file of the application "KVPLS2". Sections
+// are "settings" and "settings/CustColors". Numbers are stored as plain decimal text.
 class SettingsStore {
 public:
     // The user's own store.

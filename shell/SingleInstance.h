@@ -3,8 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
-// Holds the program folder's lock while the program runs, so a second start can tell that one is running. A lock
-// left by a process that died is taken over.
+// Holds the program folder's lock while the program runs, so a second start can tell that one is running. A
+// lock left by a process that died is taken over.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& programFolder);

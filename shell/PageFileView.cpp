@@ -1,0 +1,8 @@
+#include "PageFileView.h"
+
+#include "PageView.h"
+
+void PageFileView::Navo(const QString& path, ApplyDefaults applyDefaults) {
+    file_.Navo(path, applyDefaults);
+    view_.LoadFile(path);
+}

@@ -1,0 +1,132 @@
+#include "FWeb.h"
+
+#include "FontControls.h"
+#include "ModFileOps.h"
+#include "NumberedTexts.h"
+#include "ScriptedDialogs.h"
+#include "SettingsStore.h"
+#include "ToolStrip.h"
+#include "WorkWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The real main window under the offscreen platform, with its own program folder and settings.
+class FWebTest : public testing::Test {
+protected:
+    FWebTest()
+        : state_(dir_.filePath("program")), store_(dir_.filePath("KVPLS2.ini")),
+          window_(state_, dialogs_, store_) {
+        window_.ShowAtStart(state_.MainWindow);
+        state_.StartupDone = true;
+    }
+
+    void Trigger(const char* item) { window_.Menus().Item(item)->trigger(); }
+
+    QTemporaryDir dir_;
+    AppState state_;
+    ScriptedDialogs dialogs_;
+    SettingsStore store_;
+    FWeb window_;
+};
+
+TEST_F(FWebTest, StartsWithBlankPageOne) {
+    EXPECT_EQ(window_.windowTitle(), "Pageloft Studio - Project1");
+    EXPECT_TRUE(FileExists(state_.WorkFolder + "/wgcard.html"));
+    EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "1");
+    EXPECT_EQ(window_.Fonts().BoxSize()->currentText(), "3");
+    EXPECT_EQ(window_.Fonts().BoxFace()->currentText(), "Arial, Helvetica");
+    EXPECT_EQ(window_.Menus().Item("mPasteP2_1")->text(), "Paste Cut/Copied  &Element");
+}
+
+TEST_F(FWebTest, PageCommandsFollowInThePageBox) {
+    Trigger("mNewPage");
+    Trigger("mNewPage");
+    EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "3");
+    EXPECT_EQ(ListFiles(state_.ProjectFolder, "html").size(), 3);
+
+    window_.Fonts().BoxPage()->setCurrentIndex(8);
+    emit window_.Fonts().BoxPage()->activated(8);
+    EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "4") << "a number past the end makes the next page";
+
+    Trigger("mDelPage");
+    EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "3");
+    EXPECT_EQ(ListFiles(state_.ProjectFolder, "html").size(), 3);
+}
+
+TEST_F(FWebTest, HoverBorderMovesFromPictureToPicture) {
+    // The pointer goes straight from picture 2 to picture 3, then onto the strip between the pictures.
+    ToolStrip& tools = window_.Tools();
+    QEnterEvent enter2(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(tools.ImTool(2), &enter2);
+    QEnterEvent enter3(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(tools.ImTool(3), &enter3);
+    EXPECT_EQ(tools.HoverTool(), 3);
+    EXPECT_EQ(tools.ImTool(2)->frameShape(), QFrame::NoFrame);
+    EXPECT_NE(tools.ImTool(3)->frameShape(), QFrame::NoFrame);
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&tools, &move);
+    EXPECT_EQ(tools.HoverTool(), -1);
+    EXPECT_EQ(tools.ImTool(3)->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(FWebTest, WorkWindowRaisesAndLowers) {
+    WorkWindow& work = window_.Work();
+    const int raisedTop = work.y();
+    QTest::mouseClick(work.LabUp(), Qt::LeftButton);
+    EXPECT_FALSE(state_.WorkWindowUp);
+    EXPECT_GT(work.y(), raisedTop);
+    EXPECT_FALSE(work.ShowsRaised());
+    QTest::mouseClick(work.LabUp(), Qt::LeftButton);
+    EXPECT_TRUE(state_.WorkWindowUp);
+    EXPECT_EQ(work.y(), raisedTop);
+}
+
+TEST_F(FWebTest, QuitAnsweredCancelKeepsEverything) {
+    QSignalSpy quit(&window_, &FWeb::quitConfirmed);
+    dialogs_.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(window_.close());
+    EXPECT_TRUE(window_.isVisible());
+    EXPECT_TRUE(FolderExists(state_.WorkFolder));
+    EXPECT_EQ(quit.size(), 0);
+    EXPECT_EQ(dialogs_.asked().at(0).text, QString::fromUtf8(NumberedText(187)));
+}
+
+TEST_F(FWebTest, QuitAnsweredNoRemovesWorkFolderAndSavesSettings) {
+    QSignalSpy quit(&window_, &FWeb::quitConfirmed);
+    dialogs_.Answer(MessageAnswer::No);
+    EXPECT_TRUE(window_.close());
+    EXPECT_FALSE(FolderExists(state_.WorkFolder));
+    EXPECT_EQ(quit.size(), 1);
+    EXPECT_FALSE(store_.read(SettingsStore::kSettings, "Winset", "").isEmpty());
+    EXPECT_EQ(store_.read(SettingsStore::kCustColors, "15", ""), "0");
+}
+
+TEST_F(FWebTest, QuittingSavedProjectAsksOnlyAboutThePage) {
+    const QString saved = dir_.filePath("program/saved/Trip");
+    EnsureFolder(saved);
+    WriteTextFile(saved + "/wgcard.html", "<HTML><BODY>trip</BODY></HTML>");
+    state_.ProjectFolder = saved;
+    state_.ProjectName = "Trip";
+    state_.CurrentPageFile = saved + "/wgcard.html";
+    window_.Workspace().LoadPage(state_.CurrentPageFile);
+    WriteTextFile(saved + "/wgcard.html", "changed on disk");
+
+    dialogs_.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(window_.close());
+    ASSERT_EQ(dialogs_.asked().size(), 1u);
+    EXPECT_EQ(dialogs_.asked()[0].text, "Save changes to this page?");
+    EXPECT_EQ(ReadWholeFile(saved + "/wgcard.html").text, "<HTML><BODY>trip</BODY></HTML>");
+    EXPECT_FALSE(FolderExists(state_.WorkFolder));
+}
+
+} // namespace
