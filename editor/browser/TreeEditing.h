@@ -1,0 +1,38 @@
+#pragma once
+
+#include "BoundaryPoint.h"
+#include "DomResult.h"
+#include "Element.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace pls::page {
+
+// Editing steps built on the mutation primitives that keep the tree in the shape a parser gives it: no empty
+// text nodes and no two text nodes side by side, so the serialization parses back into the same tree.
+
+// Removes empty text nodes and merges neighbouring text at the joint before child index of parent.
+void normalizeJoint(Node& parent, std::size_t index);
+
+// Inserts the nodes at the point (splitting a text node there) and returns the point right after them.
+BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_ptr<Node>> nodes);
+
+// The HTML parsed as content of the context element. Plain text for an ordinary text container skips the
+// parser: typing pastes one character at a time.
+std::vector<std::unique_ptr<Node>> parseHtmlFor(const Element& context, std::string_view html);
+
+// The element that gives HTML inserted at this point its parsing context.
+const Element* contextElementAt(const BoundaryPoint& point);
+
+DomResult insertAdjacentHtml(Element& element, AdjacentPosition where, std::string_view html);
+DomResult replaceElementByHtml(Element& element, std::string_view html);
+DomResult replaceContentByHtml(Element& element, std::string_view html);
+
+// Moves the nodes [first, last] of one parent into a new element that takes their place; returns it.
+Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper);
+// Replaces the element by its children.
+void unwrapElement(Element& element);
+
+} // namespace pls::page
