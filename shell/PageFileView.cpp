@@ -4,5 +4,5 @@
 
 void PageFileView::Navo(const QString& path, ApplyDefaults applyDefaults) {
     file_.Navo(path, applyDefaults);
-    view_.LoadFile(path);
+    view_.ShowPage(path, file_.Source());
 }

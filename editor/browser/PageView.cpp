@@ -1,5 +1,7 @@
 #include "PageView.h"
 
+#include "PageScheme.h"
+
 #include <QFile>
 #include <QWebChannel>
 #include <QWebEnginePage>
@@ -41,7 +43,7 @@ public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QString scheme = info.requestUrl().scheme();
-        if (scheme != "file" && scheme != "data" && scheme != "qrc")
+        if (scheme != PageScheme::kName && scheme != "file" && scheme != "data" && scheme != "qrc")
             info.block(true);
     }
 };
@@ -63,9 +65,10 @@ protected:
 
 PageView::PageView(QWidget* parent)
     : QWebEngineView(parent), profile_(new QWebEngineProfile(this)),
-      interceptor_(new OfflineInterceptor(this)), page_(new Page(profile_, this)),
-      channel_(new QWebChannel(this)), bridge_(new PageBridge(this)) {
+      interceptor_(new OfflineInterceptor(this)), scheme_(new PageScheme(this)),
+      page_(new Page(profile_, this)), channel_(new QWebChannel(this)), bridge_(new PageBridge(this)) {
     profile_->setUrlRequestInterceptor(interceptor_);
+    profile_->installUrlSchemeHandler(PageScheme::kName, scheme_);
     profile_->setHttpCacheType(QWebEngineProfile::NoCache);
 
     QWebEngineSettings* settings = page_->settings();
@@ -91,8 +94,9 @@ PageView::~PageView() {
     delete page_;
 }
 
-void PageView::LoadFile(const QString& path) {
-    page_->expected = QUrl::fromLocalFile(path);
+void PageView::ShowPage(const QString& path, const QByteArray& html) {
+    scheme_->SetPage(path, html);
+    page_->expected = PageScheme::UrlOf(path);
     page_->load(page_->expected);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QWebEngineView>
 
+class PageScheme;
 class QWebChannel;
 class QWebEngineProfile;
 
@@ -17,8 +18,9 @@ public:
     explicit PageView(QWidget* parent = nullptr);
     ~PageView() override;
 
-    // Shows the page file; `Bridge().pageReady` follows when the page is shown and its script listens.
-    void LoadFile(const QString& path);
+    // Shows the page `html` as the page file `path`; `Bridge().pageReady` follows when the page is shown and
+    // its script listens.
+    void ShowPage(const QString& path, const QByteArray& html);
 
     // Applies changes (a JSON array, in the order they happened) to the displayed page.
     void ApplyChanges(const QString& changesJson);
@@ -36,6 +38,7 @@ private:
 
     QWebEngineProfile* profile_;
     OfflineInterceptor* interceptor_;
+    PageScheme* scheme_;
     Page* page_;
     QWebChannel* channel_;
     PageBridge* bridge_;

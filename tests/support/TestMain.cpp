@@ -1,3 +1,5 @@
+#include "PageScheme.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -5,6 +7,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PageScheme::Register();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -2,11 +2,13 @@
 
 #include "ModFileOps.h"
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -23,10 +25,8 @@ protected:
     }
 
     void Show(const QByteArray& page) {
-        const QString path = dir_.filePath("wgcard.html");
-        ASSERT_TRUE(WriteTextFile(path, page));
         QSignalSpy ready(&view_.Bridge(), &PageBridge::pageReady);
-        view_.LoadFile(path);
+        view_.ShowPage(dir_.filePath("wgcard.html"), page);
         ASSERT_TRUE(ready.wait(kTimeout)) << "the page's script never reported";
     }
     QWidget* Input() { return view_.focusProxy(); }
@@ -139,6 +139,27 @@ TEST_F(PageViewTest, ChangesAndSelectionShowInThePage) {
     const auto rect = answer.at(1).value<std::optional<QRect>>();
     ASSERT_TRUE(rect);
     EXPECT_GT(rect->x(), 0);
+}
+
+TEST_F(PageViewTest, LargePageAndPicturesBesideThePageShow) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(dir_.filePath("pic.png")));
+    QByteArray page = "<HTML><HEAD><TITLE>caf\xC3\xA9</TITLE></HEAD><BODY><IMG SRC=\"pic.png\">";
+    // Past the 2 MB that the engine takes as inline content.
+    const QByteArray words =
+        QByteArray("Lorem ipsum dolor sit amet, consectetur adipiscing elit. ").repeated(2000);
+    while (page.size() < 2'500'000)
+        page += "<P>" + words + "</P>";
+    page += "<P>the end</P></BODY></HTML>";
+    Show(page);
+    EXPECT_EQ(view_.title(), QString::fromUtf8("caf\xC3\xA9")) << "UTF-8 whatever the page says";
+    EXPECT_TRUE(PageHtml().endsWith("<p>the end</p></body></html>"));
+
+    bool loaded = false;
+    view_.page()->runJavaScript("document.images[0].naturalWidth", QWebEngineScript::ApplicationWorld,
+                                [&](const QVariant& width) { loaded = width.toInt() == 40; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return loaded; }, kTimeout)) << "the picture beside the page file";
 }
 
 TEST_F(PageViewTest, RemotePicturesLoadNothing) {
