@@ -2,13 +2,14 @@
 
 #include "AppState.h"
 #include "Dialogs.h"
+#include "PageFileOutput.h"
 #include "PageSurface.h"
 
 #include <QByteArray>
 #include <QString>
 
-// The current project's folder and its pages: page 1 in "wgcard.html", page n in "Page<n>.html", numbered without
-// gaps, at most kMaxPages. The page commands of the main window work here; the window shows
+// The current project's folder and its pages: page 1 in "wgcard.html", page n in "Page<n>.html", numbered
+// without gaps, at most kMaxPages. The page commands of the main window work here; the window shows
 // `CurrentPageNumber` in its page box after each of them.
 class ProjectWorkspace {
 public:
@@ -16,8 +17,8 @@ public:
 
     ProjectWorkspace(AppState& state, PageSurface& surface, Dialogs& dialogs);
 
-    // The start-up steps for the working folder: a folder left by an earlier run goes completely, a fresh one is
-    // made, and page 1 of the unsaved project is loaded.
+    // The start-up steps for the working folder: a folder left by an earlier run goes completely, a fresh one
+    // is made, and page 1 of the unsaved project is loaded.
     void PrepareWorkFolder();
 
     // Shows the page file `path`, made from the template when it does not exist.
@@ -30,11 +31,10 @@ public:
     // Counts the pages, closing a one-page gap in the numbering.
     PageCount CountPages();
 
-    static QString PageFileName(int pageNumber);
     QString PageFile(int pageNumber) const;
 
-    // Writes the surface's page to the file of `pageNumber`; an empty page or page 0 is never written.
-    void SavePage(int pageNumber);
+    // Writes the surface's page into the project folder and exports it.
+    PageFileOutput& Output() { return output_; }
 
     void SwitchPage(int pageNumber);
     void NewPage();
@@ -52,4 +52,5 @@ private:
     AppState& state_;
     PageSurface& surface_;
     Dialogs& dialogs_;
+    PageFileOutput output_;
 };

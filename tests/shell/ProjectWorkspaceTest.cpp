@@ -164,7 +164,7 @@ TEST_F(ProjectWorkspaceTest, EmptyPageIsNeverWritten) {
     StartWithPages(1);
     surface_.page.clear();
     workspace_.SaveCurrentPage();
-    workspace_.SavePage(0);
+    workspace_.Output().SavePage(0, FixReferences::No);
     EXPECT_EQ(PageText(1), "page 1");
     EXPECT_FALSE(FileExists(state_.ProjectFolder + "/Page0.html"));
 }
