@@ -17,7 +17,7 @@ const QString kPageLimitText =
 } // namespace
 
 ProjectWorkspace::ProjectWorkspace(AppState& state, PageSurface& surface, Dialogs& dialogs)
-    : state_(state), surface_(surface), dialogs_(dialogs) {}
+    : state_(state), surface_(surface), dialogs_(dialogs), output_(state, surface, dialogs) {}
 
 void ProjectWorkspace::PrepareWorkFolder() {
     const QString desktop = SpecialFolderPath(0);
@@ -65,20 +65,8 @@ ProjectWorkspace::PageCount ProjectWorkspace::CountPages() {
     return {last, last == 0 ? PageFileName(1) : PageFileName(last + 1)};
 }
 
-QString ProjectWorkspace::PageFileName(int pageNumber) {
-    return pageNumber == 1 ? QStringLiteral("wgcard.html") : QStringLiteral("Page%1.html").arg(pageNumber);
-}
-
 QString ProjectWorkspace::PageFile(int pageNumber) const {
     return state_.ProjectFolder + '/' + PageFileName(pageNumber);
-}
-
-void ProjectWorkspace::SavePage(int pageNumber) {
-    if (pageNumber < 1)
-        return;
-    const QByteArray page = surface_.Source();
-    if (!page.isEmpty())
-        WriteTextFile(PageFile(pageNumber), page);
 }
 
 void ProjectWorkspace::ShowPage(int pageNumber) {
@@ -97,7 +85,7 @@ bool ProjectWorkspace::RefuseAtPageLimit(int newPageNumber) {
 void ProjectWorkspace::SwitchPage(int pageNumber) {
     if (!state_.StartupDone)
         return;
-    SavePage(state_.CurrentPageNumber);
+    output_.SavePage(state_.CurrentPageNumber, FixReferences::No);
     const PageCount pages = CountPages();
     // A number past the end makes the next new page.
     const int target = std::min(pageNumber, pages.count + 1);
@@ -107,7 +95,7 @@ void ProjectWorkspace::SwitchPage(int pageNumber) {
 }
 
 void ProjectWorkspace::NewPage() {
-    SavePage(state_.CurrentPageNumber);
+    output_.SavePage(state_.CurrentPageNumber, FixReferences::No);
     const PageCount pages = CountPages();
     if (RefuseAtPageLimit(pages.count + 1))
         return;
@@ -132,11 +120,11 @@ void ProjectWorkspace::DeleteCurrentPage() {
 }
 
 void ProjectWorkspace::SaveCurrentPage() {
-    SavePage(state_.CurrentPageNumber);
+    output_.SavePage(state_.CurrentPageNumber, FixReferences::No);
 }
 
 void ProjectWorkspace::Refresh() {
-    SavePage(state_.CurrentPageNumber);
+    output_.SavePage(state_.CurrentPageNumber, FixReferences::Yes);
     LoadPage(state_.CurrentPageFile);
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "Dialogs.h"
+#include "PageFileOutput.h"
 #include "PageSurface.h"
 
 #include <QByteArray>
@@ -30,11 +31,10 @@ public:
     // Counts the pages, closing a one-page gap in the numbering.
     PageCount CountPages();
 
-    static QString PageFileName(int pageNumber);
     QString PageFile(int pageNumber) const;
 
-    // Writes the surface's page to the file of `pageNumber`; an empty page or page 0 is never written.
-    void SavePage(int pageNumber);
+    // Writes the surface's page into the project folder and exports it.
+    PageFileOutput& Output() { return output_; }
 
     void SwitchPage(int pageNumber);
     void NewPage();
@@ -52,4 +52,5 @@ private:
     AppState& state_;
     PageSurface& surface_;
     Dialogs& dialogs_;
+    PageFileOutput output_;
 };

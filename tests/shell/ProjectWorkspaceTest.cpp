@@ -2,26 +2,13 @@
 
 #include "ModFileOps.h"
 #include "NumberedTexts.h"
+#include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSurface : public PageSurface {
-public:
-    void Navo(const QString& path, ApplyDefaults applyDefaults) override {
-        location = path;
-        defaultsApplied = applyDefaults == ApplyDefaults::Yes;
-        page = ReadWholeFile(path).text;
-    }
-    QByteArray Source() const override { return page; }
-
-    QString location;
-    bool defaultsApplied = false;
-    QByteArray page; // what the user sees, and edits
-};
 
 class ProjectWorkspaceTest : public testing::Test {
 protected:
@@ -164,7 +151,7 @@ TEST_F(ProjectWorkspaceTest, EmptyPageIsNeverWritten) {
     StartWithPages(1);
     surface_.page.clear();
     workspace_.SaveCurrentPage();
-    workspace_.SavePage(0);
+    workspace_.Output().SavePage(0, FixReferences::No);
     EXPECT_EQ(PageText(1), "page 1");
     EXPECT_FALSE(FileExists(state_.ProjectFolder + "/Page0.html"));
 }
