@@ -1,5 +1,6 @@
 #include "FWeb.h"
 
+#include "FOps.h"
 #include "FontControls.h"
 #include "ModFileOps.h"
 #include "ModSettings.h"
@@ -22,10 +23,10 @@ constexpr int kTopStripHeight = 51;
 constexpr int kToolStripTop = 1;
 
 // Menu items whose commands the program does not offer yet stay visible but greyed.
-constexpr const char* kNotYetOffered[] = {
-    "mSavePageFil", "mOpenProject", "mSaveProject", "mCut",       "mCopy",      "mPasteMain", "mSelText",
-    "mAlignPic1",   "mTableProps1", "mViewSource",  "mPicEditor", "mOpenIcoEd", "mMakePack",  "mEmail",
-    "mSettings",    "mThemesMain",  "mQuikTip",     "mPLSHelp",   "mAboutPLS"};
+constexpr const char* kNotYetOffered[] = {"mCut",        "mCopy",        "mPasteMain",  "mSelText",
+                                          "mAlignPic1",  "mTableProps1", "mViewSource", "mPicEditor",
+                                          "mOpenIcoEd",  "mMakePack",    "mEmail",      "mSettings",
+                                          "mThemesMain", "mQuikTip",     "mPLSHelp",    "mAboutPLS"};
 
 } // namespace
 
@@ -36,6 +37,8 @@ FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
     BuildClientArea();
     surface_ = std::make_unique<PageFileView>(*jWB_);
     workspace_ = std::make_unique<ProjectWorkspace>(state_, *surface_, dialogs_);
+    projects_ = std::make_unique<SavedProjects>(state_, *workspace_, dialogs_);
+    fOps_ = std::make_unique<FOps>(*projects_);
     ConnectCommands();
     frTool_->adjustSize();
     frFont_->adjustSize();
@@ -84,7 +87,10 @@ void FWeb::ConnectCommands() {
         connect(menus_->Item(item), &QAction::triggered, this, command);
     };
     on("mOpenFile", [this] { Guarded([this] { workspace_->OpenHtmlFile(this); }); });
+    on("mSavePageFil", [this] { Guarded([this] { workspace_->Output().SavePageAsHtmlFile(this); }); });
     on("mExit", [this] { close(); });
+    on("mOpenProject", [this] { ToolPicture(2); });
+    on("mSaveProject", [this] { Guarded([this] { SaveProject(); }); });
     on("mNewPage", [this] { ToolPicture(0); });
     on("mSavePage", [this] { ToolPicture(3); });
     on("mDelPage", [this] { ToolPicture(4); });
@@ -95,6 +101,10 @@ void FWeb::ConnectCommands() {
         (item ? item : menus_->Menu(name)->menuAction())->setEnabled(false);
     }
     connect(frTool_, &ToolStrip::pictureClicked, this, &FWeb::ToolPicture);
+    connect(fOps_.get(), &FOps::projectOpened, this, [this] {
+        UpdateCaption();
+        ShowCurrentPage();
+    });
     connect(frFont_->BoxPage(), &QComboBox::activated, this, [this](int index) {
         Guarded([this, index] { workspace_->SwitchPage(index + 1); });
         ShowCurrentPage();
@@ -116,6 +126,9 @@ void FWeb::ToolPicture(int index) {
             workspace_->NewProject();
             UpdateCaption();
         });
+        break;
+    case 2:
+        Guarded([this] { fOps_->ShowSavedProjects(); });
         break;
     case 3:
         workspace_->SaveCurrentPage();
@@ -139,6 +152,11 @@ void FWeb::Guarded(const std::function<void()>& command) {
 
 void FWeb::ShowCurrentPage() {
     frFont_->BoxPage()->setCurrentIndex(state_.CurrentPageNumber - 1);
+}
+
+void FWeb::SaveProject() {
+    projects_->SaveProject();
+    UpdateCaption();
 }
 
 void FWeb::ShowAtStart(const MainWindowSettings& settings) {
@@ -216,7 +234,10 @@ bool FWeb::QuitProgram() {
                                                          MessageButtons::YesNoCancel, MessageIcon::Question);
         if (answer == MessageAnswer::Cancel)
             return false;
+        if (answer == MessageAnswer::Yes)
+            SaveProject();
     }
+    fOps_->hide();
     DeleteTree(state_.WorkFolder);
 
     SessionSettings session;

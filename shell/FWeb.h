@@ -3,11 +3,13 @@
 #include "AppState.h"
 #include "MainMenus.h"
 #include "ProjectWorkspace.h"
+#include "SavedProjects.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
+class FOps;
 class FontControls;
 class PageView;
 class SettingsStore;
@@ -39,6 +41,7 @@ public:
     ToolStrip& Tools() const { return *frTool_; }
     WorkWindow& Work() const { return *frWork_; }
     PageView& jWB() const { return *jWB_; }
+    FOps& Ops() const { return *fOps_; }
 
 signals:
     // The user has quit; the program ends.
@@ -55,6 +58,7 @@ private:
     // Runs a command unless another guarded command is running.
     void Guarded(const std::function<void()>& command);
     void ShowCurrentPage();
+    void SaveProject();
     void ToolPicture(int index);
     int WorkWindowLeft() const;
 
@@ -74,4 +78,6 @@ private:
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<PageSurface> surface_;
     std::unique_ptr<ProjectWorkspace> workspace_;
+    std::unique_ptr<SavedProjects> projects_;
+    std::unique_ptr<FOps> fOps_;
 };

@@ -1,5 +1,6 @@
 #include "FWeb.h"
 
+#include "FOps.h"
 #include "FontControls.h"
 #include "ModFileOps.h"
 #include "NumberedTexts.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +62,40 @@ TEST_F(FWebTest, PageCommandsFollowInThePageBox) {
     Trigger("mDelPage");
     EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "3");
     EXPECT_EQ(ListFiles(state_.ProjectFolder, "html").size(), 3);
+}
+
+TEST_F(FWebTest, SaveReopenAndDeleteAProject) {
+    Trigger("mNewPage");
+    dialogs_.Answer(QString("Trip"));
+    Trigger("mSaveProject");
+    EXPECT_EQ(window_.windowTitle(), "Pageloft Studio - Trip");
+    const QString trip = state_.ProgramFolder + "/saved/Trip";
+    EXPECT_EQ(ListFiles(trip, "html"), (QStringList{"Page2.html", "wgcard.html"}));
+
+    dialogs_.Answer(MessageAnswer::Ok);
+    Trigger("mNewProject");
+    EXPECT_EQ(window_.windowTitle(), "Pageloft Studio - Project1");
+
+    Trigger("mOpenProject");
+    FOps& ops = window_.Ops();
+    ASSERT_TRUE(ops.isVisible());
+    EXPECT_EQ(ops.windowTitle(), "Open Saved Project");
+    ASSERT_EQ(ops.BoxProj()->count(), 1);
+    ops.BoxProj()->setCurrentRow(0);
+    ops.bOpenProj(0)->click();
+    EXPECT_FALSE(ops.isVisible());
+    EXPECT_EQ(window_.windowTitle(), "Pageloft Studio - Trip");
+    EXPECT_EQ(state_.ProjectFolder, trip);
+    EXPECT_EQ(window_.Fonts().BoxPage()->currentText(), "1");
+
+    dialogs_.Answer(MessageAnswer::Ok);
+    Trigger("mNewProject");
+    Trigger("mOpenProject");
+    ops.BoxProj()->setCurrentRow(0);
+    dialogs_.Answer(MessageAnswer::Ok);
+    ops.bOpenProj(2)->click();
+    EXPECT_EQ(ops.BoxProj()->count(), 0);
+    EXPECT_FALSE(FolderExists(trip));
 }
 
 TEST_F(FWebTest, HoverBorderMovesFromPictureToPicture) {
