@@ -1,0 +1,319 @@
+#include "WBUC.h"
+
+#include "Document.h"
+#include "Element.h"
+#include "ModFileOps.h"
+#include "NodePath.h"
+#include "PageBody.h"
+#include "PageView.h"
+#include "QtText.h"
+#include "SettingsStore.h"
+#include "TextRange.h"
+#include "ViewBinding.h"
+
+using namespace pls::page;
+
+namespace {
+
+constexpr std::pair<const char*, const char*> kFontSizes[] = {
+    {"1", "xx-small"}, {"2", "x-small"}, {"3", "small"}, {"4", "medium"}, {"5", "large"}, {"6", "x-large"}};
+
+} // namespace
+
+WBUC::WBUC(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), view_(new PageView(this)), binding_(std::make_unique<ViewBinding>(*view_)) {
+    setObjectName("jWB");
+    InitSurface(settings);
+    PageBridge& bridge = view_->Bridge();
+    connect(binding_.get(), &ViewBinding::ready, this, [this] {
+        if (DocLoaded())
+            emit DocComplete();
+    });
+    connect(&bridge, &PageBridge::mousePressed, this, &WBUC::OnMousePressed);
+    connect(&bridge, &PageBridge::mouseReleased, this, &WBUC::OnMouseReleased);
+    connect(&bridge, &PageBridge::clicked, this, &WBUC::OnClicked);
+    connect(&bridge, &PageBridge::doubleClicked, this, &WBUC::OnDoubleClicked);
+    connect(&bridge, &PageBridge::hovered, this, [this](const QString& tag) {
+        if (binding_->Ready())
+            emit ElementHover(tag);
+    });
+    connect(&bridge, &PageBridge::keyReleased, this, [this](int keyCode, bool shift) {
+        if (binding_->Ready())
+            emit KeyReleased(keyCode, shift);
+    });
+    connect(&bridge, &PageBridge::selectionReported, this, [this](const ViewPoint& anchor, const ViewPoint& focus) {
+        if (!binding_->Ready() || !document_)
+            return;
+        const auto a = binding_->ToModel(anchor);
+        const auto b = binding_->ToModel(focus);
+        if (!a || !b) {
+            document_->selection().empty();
+            return;
+        }
+        TextRange range(*document_);
+        const bool forward = compareBoundaryPoints(*a, *b) <= 0;
+        if (range.setPoints(forward ? *a : *b, forward ? *b : *a) == DomResult::Ok)
+            document_->selection().setRange(range);
+    });
+}
+
+WBUC::~WBUC() {
+    ClearSelectionState();
+}
+
+void WBUC::InitSurface(SettingsStore& settings) {
+    bodyFontColor_ = settings.read(SettingsStore::kSettings, "BCol", "#000000");
+    bodyFontName_ = settings.read(SettingsStore::kSettings, "BFace", "Arial, Helvetica");
+    bodyFontSize_ = settings.read(SettingsStore::kSettings, "BSz", "3");
+    bgColor_ = "#FFFFFF";
+    linkColor_ = "#0000FF";
+    applyDefaultsOnLoad_ = true;
+}
+
+void WBUC::resizeEvent(QResizeEvent* event) {
+    view_->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+QString WBUC::MapFontSize(const QString& size) {
+    for (const auto& [number, css] : kFontSizes) {
+        if (size == number)
+            return css;
+        if (size == css)
+            return number;
+    }
+    return "2";
+}
+
+void WBUC::Navo(const QString& path, ApplyDefaults applyDefaults) {
+    UnHook();
+    docLoaded_ = false;
+    applyDefaultsOnLoad_ = applyDefaults == ApplyDefaults::Yes;
+    ClearSelectionState();
+    location_ = path;
+    const QByteArray page = ReadWholeFile(path).text;
+    document_ = Document::parse(std::string_view(page.constData(), std::size_t(page.size())));
+    CompleteDocument();
+    binding_->Show(*document_, path);
+}
+
+void WBUC::CompleteDocument() {
+    docLoaded_ = true;
+    if (applyDefaultsOnLoad_)
+        ApplyPageDefaults();
+    else
+        TakePageDefaults();
+}
+
+void WBUC::ApplyPageDefaults() {
+    PageBody body(*document_);
+    body.setAttribute(BodyAttribute::TextColour, ToStdString(bodyFontColor_));
+    body.setAttribute(BodyAttribute::LinkColour, ToStdString(linkColor_));
+    body.setAttribute(BodyAttribute::ActiveLinkColour, ToStdString(linkColor_));
+    body.setStyle(BodyStyle::FontSize, ToStdString(MapFontSize(bodyFontSize_)));
+    body.setStyle(BodyStyle::FontFamily, ToStdString(bodyFontName_));
+    document_->setBackgroundColor(ToStdString(bgColor_));
+}
+
+void WBUC::TakePageDefaults() {
+    const PageBody body(*document_);
+    SetBodyFontColor(ToQString(body.attribute(BodyAttribute::TextColour)));
+    SetLinkColor(ToQString(body.attribute(BodyAttribute::LinkColour)));
+    SetBodyFontName(ToQString(body.style(BodyStyle::FontFamily)));
+    SetBodyFontSize(MapFontSize(ToQString(body.style(BodyStyle::FontSize))));
+}
+
+QByteArray WBUC::Source() const {
+    return DocLoaded() ? QByteArray::fromStdString(document_->source()) : QByteArray();
+}
+
+QString WBUC::Title() const {
+    return DocLoaded() ? ToQString(document_->title()) : QString();
+}
+
+void WBUC::SetTitle(const QString& title) {
+    if (DocLoaded())
+        document_->setTitle(ToStdString(title));
+}
+
+void WBUC::SetBGColor(const QString& color) {
+    if (!DocLoaded())
+        return;
+    bgColor_ = color;
+    document_->setBackgroundColor(ToStdString(color));
+}
+
+QString WBUC::BackPic() const {
+    return DocLoaded() ? ToQString(PageBody(*document_).attribute(BodyAttribute::Background)) : QString();
+}
+
+void WBUC::SetBackPic(const QString& picture) {
+    if (DocLoaded())
+        PageBody(*document_).setAttribute(BodyAttribute::Background, ToStdString(picture));
+}
+
+void WBUC::SetBodyFontName(const QString& face) {
+    if (!DocLoaded())
+        return;
+    bodyFontName_ = face;
+    PageBody(*document_).setStyle(BodyStyle::FontFamily, ToStdString(face));
+}
+
+void WBUC::SetBodyFontSize(const QString& size) {
+    if (!DocLoaded())
+        return;
+    bodyFontSize_ = size;
+    PageBody(*document_).setStyle(BodyStyle::FontSize, ToStdString(MapFontSize(size)));
+}
+
+void WBUC::SetBodyFontColor(const QString& color) {
+    bodyFontColor_ = color;
+    if (DocLoaded())
+        PageBody(*document_).setAttribute(BodyAttribute::TextColour, ToStdString(color));
+}
+
+void WBUC::SetLinkColor(const QString& color) {
+    if (!DocLoaded())
+        return;
+    linkColor_ = color;
+    PageBody body(*document_);
+    body.setAttribute(BodyAttribute::LinkColour, ToStdString(color));
+    body.setAttribute(BodyAttribute::ActiveLinkColour, ToStdString(color));
+}
+
+void WBUC::SetCurrentElement(Element* element) {
+    if (!element)
+        return;
+    currentElement_ = ElementRef(element);
+    currentElementTag_ = ToQString(element->tagName()).toUpper();
+}
+
+QString WBUC::CurrentSelElementTag() const {
+    const Element* selected = SelectedElement();
+    return selected ? ToQString(selected->tagName()) : QString();
+}
+
+void WBUC::ClearSelectionState() {
+    currentElement_.reset();
+    selectedElement_.reset();
+    currentTextRange_.reset();
+    currentElementTag_.clear();
+}
+
+void WBUC::SelectElementText(Element& element) {
+    TextRange range = TextRange::bodyRange(*document_);
+    range.moveToElementText(element);
+    range.select();
+    binding_->ShowSelection();
+}
+
+Element* WBUC::SourceElement(const PointerReport& report) const {
+    if (!document_)
+        return nullptr;
+    Node* node = nodeAtPath(*document_, NodePath(report.target.begin(), report.target.end()));
+    return node ? node->asElement() : nullptr;
+}
+
+std::unique_ptr<TextRange> WBUC::RangeAtPoint(const PointerReport& report) const {
+    binding_->NoteReportedPoint(report.position, report.caret, report.caretBox);
+    auto range = std::make_unique<TextRange>(TextRange::bodyRange(*document_));
+    if (range->moveToPoint(*binding_, report.position.x(), report.position.y()) != DomResult::Ok)
+        return nullptr;
+    return range;
+}
+
+void WBUC::OnMousePressed(const PointerReport& report) {
+    if (!binding_->Ready() || report.button != 0)
+        return;
+    ClearSelectionState();
+}
+
+void WBUC::OnMouseReleased(const PointerReport& report) {
+    // Without a hook on the browser's window, the release is the one place that sees a right-click.
+    if (binding_->Ready() && report.button == 2)
+        emit RightClick();
+}
+
+void WBUC::OnClicked(const PointerReport& report) {
+    if (!binding_->Ready() || !DocLoaded())
+        return;
+    const int x = report.position.x();
+    const int y = report.position.y();
+    Element* source = SourceElement(report);
+    const QString tag = report.tag.toUpper();
+    currentElementTag_ = tag;
+    auto clickInText = [&](Element* element, const QString& shownTag) {
+        currentTextRange_ = RangeAtPoint(report);
+        currentElement_ = ElementRef(element);
+        const std::optional<QRect> caret = currentTextRange_ ? report.caretBox : std::nullopt;
+        emit Click(shownTag, x, y, caret ? caret->x() : -1, caret ? caret->y() : -1);
+    };
+    if (tag == "FONT" || tag == "B" || tag == "A" || tag == "STRONG") {
+        clickInText(source, tag);
+    } else if (tag == "IMG" || tag == "TR" || tag == "TABLE") {
+        currentTextRange_.reset();
+        currentElement_ = ElementRef(source);
+        emit Click(tag, x, y, -1, -1);
+    } else if (tag == "TD") {
+        Element* font = nullptr;
+        for (Element* child : source ? source->children() : std::vector<Element*>{}) {
+            if (child->hasTag("FONT")) {
+                font = child;
+                break;
+            }
+        }
+        if (!font) {
+            emit Click("TD", x, y, -1, -1);
+            return;
+        }
+        currentElementTag_ = "FONT";
+        clickInText(font, "FONT");
+    } else if (tag == "BODY") {
+        clickInText(nullptr, "BODY");
+    } else {
+        emit Click("", x, y, -1, -1);
+    }
+}
+
+void WBUC::OnDoubleClicked(const PointerReport& report) {
+    if (!binding_->Ready() || !DocLoaded())
+        return;
+    Element* source = SourceElement(report);
+    const QString tag = report.tag.toUpper();
+    currentElementTag_ = tag;
+    auto selectWhole = [this](Element& element) {
+        SelectElementText(element);
+        currentElement_ = ElementRef(&element);
+        selectedElement_ = ElementRef(&element);
+    };
+    if ((tag == "IMG" || tag == "FONT" || tag == "TABLE") && source) {
+        selectWhole(*source);
+        currentTextRange_.reset();
+    } else if (tag == "B" || tag == "STRONG") {
+        Element* parent = source ? source->parentElement() : nullptr;
+        if (parent && parent->hasTag("FONT")) {
+            selectWhole(*parent);
+            currentElementTag_ = "FONT";
+        }
+    } else if (tag == "BODY") {
+        auto range = std::make_unique<TextRange>(document_->selection().createRange());
+        range->move(MoveUnit::TextEdit, 1);
+        currentTextRange_ = std::move(range);
+        currentElement_.reset();
+        selectedElement_.reset();
+    } else if (tag == "TR" || tag == "TD") {
+        Element* level = source;
+        for (int i = 0; i < 4 && level; ++i) {
+            level = level->parentElement();
+            if (level && level->hasTag("TABLE")) {
+                selectWhole(*level);
+                currentElementTag_ = "TABLE";
+                break;
+            }
+        }
+        const Element* current = CurrentElement();
+        if (!current || !current->hasTag("TABLE"))
+            return;
+    }
+    emit DoubleClick(currentElementTag_);
+}

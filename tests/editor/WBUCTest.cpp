@@ -1,0 +1,200 @@
+#include "WBUC.h"
+
+#include "Document.h"
+#include "Element.h"
+#include "ModFileOps.h"
+#include "PageView.h"
+#include "Selection.h"
+#include "SettingsStore.h"
+#include "TextRange.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kTimeout = 15000;
+
+const QByteArray kPage = R"(<HTML><HEAD><TITLE>Card</TITLE></HEAD><BODY style="margin:0">)"
+                         R"(<FONT SIZE=7 COLOR="#FF0000">Hello <B>bold</B></FONT><BR>)"
+                         R"(<P style="margin:0;font-size:40px">para</P>)"
+                         R"(<TABLE BORDER=1 style="font-size:40px"><TR><TD id="plain">cell</TD>)"
+                         R"(<TD id="withfont"><FONT>in font</FONT></TD></TR></TABLE>)"
+                         R"(<IMG SRC="none.gif" WIDTH=50 HEIGHT=50></BODY></HTML>)";
+
+// The edit surface with the real browser view under the offscreen platform.
+class WBUCTest : public testing::Test {
+protected:
+    WBUCTest() : settings_(dir_.filePath("KVPLS2.ini")), surface_(settings_) {
+        surface_.resize(900, 700);
+        surface_.show();
+    }
+
+    void Load(const QByteArray& page, ApplyDefaults applyDefaults = ApplyDefaults::No) {
+        const QString path = dir_.filePath("wgcard.html");
+        ASSERT_TRUE(WriteTextFile(path, page));
+        QSignalSpy complete(&surface_, &WBUC::DocComplete);
+        surface_.Navo(path, applyDefaults);
+        ASSERT_TRUE(complete.wait(kTimeout)) << "the document never completed";
+    }
+
+    // The centre of the first element that matches the CSS selector, in the view's pixels.
+    QPoint CentreOf(const QString& selector) {
+        QPoint centre(-1, -1);
+        surface_.View().page()->runJavaScript(
+            "JSON.stringify(document.querySelector('" + selector + "').getBoundingClientRect())",
+            QWebEngineScript::ApplicationWorld, [&](const QVariant& json) {
+                const QJsonObject r = QJsonDocument::fromJson(json.toString().toUtf8()).object();
+                centre = QPoint(int(r["left"].toDouble() + r["width"].toDouble() / 2),
+                                int(r["top"].toDouble() + r["height"].toDouble() / 2));
+            });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return centre.x() >= 0; }, kTimeout));
+        return centre;
+    }
+    QWidget* Input() { return surface_.View().focusProxy(); }
+
+    QList<QVariant> ClickAt(QPoint at) {
+        QSignalSpy clicks(&surface_, &WBUC::Click);
+        QTest::mouseClick(Input(), Qt::LeftButton, {}, at);
+        EXPECT_TRUE(clicks.wait(kTimeout));
+        return clicks.isEmpty() ? QList<QVariant>() : clicks.takeFirst();
+    }
+    QList<QVariant> DoubleClickAt(QPoint at) {
+        QSignalSpy doubles(&surface_, &WBUC::DoubleClick);
+        QTest::mouseDClick(surface_.window()->windowHandle(), Qt::LeftButton, {},
+                           surface_.View().mapTo(surface_.window(), at));
+        EXPECT_TRUE(doubles.wait(kTimeout));
+        return doubles.isEmpty() ? QList<QVariant>() : doubles.takeFirst();
+    }
+    QString SelectedText() {
+        return QString::fromStdString(surface_.WBDocument()->selection().createRange().text());
+    }
+
+    QTemporaryDir dir_;
+    SettingsStore settings_;
+    WBUC surface_;
+};
+
+TEST_F(WBUCTest, ClickInTextBlockSetsRangeAndElement) {
+    Load(kPage);
+    const QList<QVariant> click = ClickAt(CentreOf("font"));
+    ASSERT_EQ(click.size(), 5);
+    EXPECT_EQ(click[0].toString(), "FONT");
+    EXPECT_GE(click[3].toInt(), 0) << "caret left";
+    EXPECT_GE(click[4].toInt(), 0) << "caret top";
+    ASSERT_TRUE(surface_.HasCurrentTextRange());
+    ASSERT_TRUE(surface_.HasCurrentElement());
+    EXPECT_TRUE(surface_.CurrentElement()->hasTag("FONT"));
+    EXPECT_EQ(surface_.CurrentElementTag(), "FONT");
+}
+
+TEST_F(WBUCTest, ClicksOnOtherElements) {
+    Load(kPage);
+    struct Case {
+        const char* name;
+        const char* selector;
+        const char* tag;
+        bool caret;
+        const char* currentElementTag;
+        bool hasElement;
+        bool hasRange;
+    };
+    for (const Case& c : {Case{"empty page space", "body", "BODY", true, "BODY", false, true},
+                          Case{"cell without FONT", "#plain", "TD", false, "TD", false, false},
+                          Case{"cell with FONT", "#withfont", "FONT", true, "FONT", true, true},
+                          Case{"paragraph", "p", "", false, "P", false, false},
+                          Case{"picture", "img", "IMG", false, "IMG", true, false}}) {
+        SCOPED_TRACE(c.name);
+        QPoint at = CentreOf(c.selector);
+        if (QString(c.selector) == "body")
+            at = QPoint(850, 650);
+        const QList<QVariant> click = ClickAt(at);
+        ASSERT_EQ(click.size(), 5);
+        EXPECT_EQ(click[0].toString(), c.tag);
+        EXPECT_EQ(click[3].toInt() >= 0, c.caret);
+        EXPECT_EQ(surface_.CurrentElementTag(), c.currentElementTag);
+        EXPECT_EQ(surface_.HasCurrentElement(), c.hasElement);
+        EXPECT_EQ(surface_.HasCurrentTextRange(), c.hasRange);
+    }
+}
+
+TEST_F(WBUCTest, DoubleClicksSelectWholeElements) {
+    Load(kPage);
+    EXPECT_EQ(DoubleClickAt(CentreOf("b")).value(0).toString(), "FONT") << "bold text selects its text block";
+    ASSERT_NE(surface_.SelectedElement(), nullptr);
+    EXPECT_TRUE(surface_.SelectedElement()->hasTag("FONT"));
+    EXPECT_EQ(SelectedText(), "Hello bold");
+    EXPECT_EQ(surface_.CurrentSelElementTag(), "FONT");
+
+    EXPECT_EQ(DoubleClickAt(CentreOf("#plain")).value(0).toString(), "TABLE") << "a cell selects its table";
+    ASSERT_NE(surface_.SelectedElement(), nullptr);
+    EXPECT_TRUE(surface_.SelectedElement()->hasTag("TABLE"));
+    EXPECT_FALSE(surface_.HasCurrentTextRange());
+}
+
+TEST_F(WBUCTest, RightClickIsReportedOnce) {
+    surface_.SetCompat4(true);
+    Load(kPage);
+    ClickAt(CentreOf("font"));
+    QSignalSpy rights(&surface_, &WBUC::RightClick);
+    QTest::mouseClick(Input(), Qt::RightButton, {}, CentreOf("font"));
+    ASSERT_TRUE(rights.wait(kTimeout));
+    QTest::qWait(200);
+    EXPECT_EQ(rights.size(), 1);
+    EXPECT_TRUE(surface_.HasCurrentElement()) << "a right press keeps the selection state";
+}
+
+TEST_F(WBUCTest, MapFontSize) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "xx-small"}, {"3", "small"}, {"6", "x-large"}, {"x-large", "6"}, {"small", "3"},
+        {"7", "2"},        {"", "2"},      {"Small", "2"},   {"3 ", "2"}};
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(WBUC::MapFontSize(in), out) << '"' << in << '"';
+}
+
+TEST_F(WBUCTest, DefaultsPushedIntoNewPagesAndTakenFromOthers) {
+    settings_.write(SettingsStore::kSettings, "BCol", "#112233");
+    WBUC fresh(settings_);
+    EXPECT_EQ(fresh.BodyFontColor(), "#112233");
+    fresh.SetBGColor("#00FF00");
+    EXPECT_EQ(fresh.BGColor(), "#FFFFFF") << "BGColor written before a page loaded stays";
+
+    Load(R"(<HTML><BODY TEXT="#000080" LINK="#800000">x</BODY></HTML>)", ApplyDefaults::No);
+    EXPECT_EQ(surface_.BodyFontSize(), "2");
+    EXPECT_EQ(surface_.BodyFontColor(), "#000080");
+    EXPECT_EQ(surface_.LinkColor(), "#800000");
+    EXPECT_TRUE(surface_.Source().contains("x-small")) << surface_.Source().toStdString();
+
+    Load("<HTML><BODY>x</BODY></HTML>", ApplyDefaults::Yes);
+    const QByteArray source = surface_.Source();
+    EXPECT_TRUE(source.contains(R"(TEXT="#000080")")) << source.toStdString();
+    EXPECT_TRUE(source.contains(R"(BGCOLOR="#FFFFFF")")) << source.toStdString();
+    EXPECT_TRUE(source.contains("x-small")) << source.toStdString();
+}
+
+TEST_F(WBUCTest, DocumentChangesShowInTheView) {
+    Load(kPage);
+    surface_.SetBGColor("#00FF00");
+    surface_.SetTitle("Dear Ann");
+    QString colour;
+    QTest::qWaitFor(
+        [&] {
+            surface_.View().page()->runJavaScript("document.body.getAttribute('bgcolor')",
+                                                  QWebEngineScript::ApplicationWorld,
+                                                  [&](const QVariant& value) { colour = value.toString(); });
+            QTest::qWait(50);
+            return colour == "#00FF00";
+        },
+        kTimeout);
+    EXPECT_EQ(colour, "#00FF00");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return surface_.View().title() == "Dear Ann"; }, kTimeout));
+}
+
+} // namespace
