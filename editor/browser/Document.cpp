@@ -208,6 +208,10 @@ void Document::moveNodes(Node& first, std::size_t count, Node& newParent, std::s
             point.offset -= count;
     });
     std::vector<std::unique_ptr<Node>> nodes = oldParent.takeChildren(from, count);
+    // Each notification describes the tree as it is when the observer hears it.
+    if (observer_)
+        for (std::size_t i = 0; i < count; ++i)
+            observer_->nodeRemoved(oldParent, from + count - 1 - i);
     newParent.insertChildren(index, std::move(nodes));
     fixRanges([&](BoundaryPoint& point) {
         if (point.node == &newParent && point.offset > index)
@@ -216,11 +220,8 @@ void Document::moveNodes(Node& first, std::size_t count, Node& newParent, std::s
     for (const Carried& c : carried)
         *c.point = c.after ? pointAfter(*c.neighbour) : pointBefore(*c.neighbour);
     structureChanged();
-    if (observer_) {
-        for (std::size_t i = 0; i < count; ++i)
-            observer_->nodeRemoved(oldParent, from);
+    if (observer_)
         observer_->nodesInserted(newParent, index, count);
-    }
 }
 
 // DOM Standard, "replace data".

@@ -168,13 +168,21 @@ PointPair splitAtEnds(TextRange& range) {
     return {betweenNodes(start, true), betweenNodes(end, false)};
 }
 
-// Steps into an element that is the only thing selected, so a FONT spanned from outside is found.
+// Steps the start into the element that follows it while that element holds the end too (or is all that is
+// selected), so a FONT spanned from outside, or from its own start, is found as the container of the range.
 PointPair narrowed(PointPair range) {
-    while (range.start.node == range.end.node && range.end.offset == range.start.offset + 1) {
-        Element* only = range.start.node->child(range.start.offset)->asElement();
-        if (!only || only->isVoid())
+    while (range.start.node->asElement()) {
+        Element* next = range.start.node->child(range.start.offset)
+                            ? range.start.node->child(range.start.offset)->asElement()
+                            : nullptr;
+        if (!next || next->isVoid())
             break;
-        range = {{only, 0}, pointAtEnd(*only)};
+        const bool onlyThis = range.end == pointAfter(*next);
+        if (!onlyThis && !next->isInclusiveAncestorOf(*range.end.node))
+            break;
+        range.start = {next, 0};
+        if (onlyThis)
+            range.end = pointAtEnd(*next);
     }
     return range;
 }

@@ -1,0 +1,149 @@
+#include "CharacterData.h"
+#include "DocumentObserver.h"
+#include "Element.h"
+#include "FormatCommand.h"
+#include "HtmlParser.h"
+#include "HtmlSerializer.h"
+#include "NodePath.h"
+#include "PageTestSupport.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace pls::page;
+using namespace pls::page::test;
+
+namespace {
+
+// Keeps a second document equal to the page from the notifications alone, as the view does with the browser.
+class Mirror final : public DocumentObserver {
+public:
+    explicit Mirror(const Document& page) : copy_(Document::parse(page.serialize())) {}
+    const Document& copy() const { return *copy_; }
+
+    void nodesInserted(Node& parent, std::size_t index, std::size_t count) override {
+        Node& target = counterpart(parent);
+        std::vector<std::unique_ptr<Node>> nodes;
+        for (std::size_t i = 0; i < count; ++i)
+            for (auto& node : parseFragment(*copy_, outerHtml(*parent.child(index + i)), *target.asElement()))
+                nodes.push_back(std::move(node));
+        copy_->insertNodes(target, index, std::move(nodes));
+    }
+    void nodeRemoved(Node& parent, std::size_t index) override {
+        copy_->removeNode(*counterpart(parent).child(index));
+    }
+    void textChanged(CharacterData& node) override {
+        CharacterData& target = *counterpart(node).asCharacterData();
+        copy_->replaceText(target, 0, target.length(), node.data());
+    }
+    void attributeChanged(Element& element, const std::string& name) override {
+        Element& target = *counterpart(element).asElement();
+        if (auto value = element.attribute(name))
+            copy_->setAttribute(target, name, *value);
+        else
+            copy_->removeAttribute(target, name);
+    }
+
+private:
+    Node& counterpart(const Node& node) { return *nodeAtPath(*copy_, pathOf(node)); }
+    std::unique_ptr<Document> copy_;
+};
+
+Element& only(Document& document, std::string_view tag) {
+    for (Element* element : document.allElements())
+        if (element->hasTag(tag))
+            return *element;
+    throw std::logic_error("no such element");
+}
+
+struct EditCase {
+    const char* name;
+    const char* page;
+    std::function<void(Document&, TextRange&)> edit;
+};
+
+class ObservedEdit : public testing::TestWithParam<EditCase> {};
+
+TEST_P(ObservedEdit, KeepsAMirrorEqualToThePage) {
+    auto document = page(GetParam().page);
+    TextRange range = markedRange(*document);
+    Mirror mirror(*document);
+    document->setObserver(&mirror);
+    GetParam().edit(*document, range);
+    document->setObserver(nullptr);
+    EXPECT_EQ(mirror.copy().serialize(), document->serialize());
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, ObservedEdit,
+                         testing::Values(EditCase{"PasteSplittingText", "ab|cd",
+                                                  [](Document&, TextRange& r) {
+                                                      r.pasteHtml("<b>x</b>y");
+                                                  }},
+                                         EditCase{"PasteOverElements", "a[b<i>c</i><b>d]e</b>",
+                                                  [](Document&, TextRange& r) {
+                                                      r.pasteHtml("Q");
+                                                  }},
+                                         EditCase{"OuterHtmlRemoval", "a<font>b</font>c|",
+                                                  [](Document& d, TextRange&) {
+                                                      only(d, "FONT").setOuterHtml("");
+                                                  }},
+                                         EditCase{"InnerHtml", "<font>b|</font>",
+                                                  [](Document& d, TextRange&) {
+                                                      only(d, "FONT").setInnerHtml("<i>x</i>");
+                                                  }},
+                                         EditCase{"WrapInFont", "a[b<i>c</i>d]e",
+                                                  [](Document&, TextRange& r) {
+                                                      execCommand(r, FormatCommand::ForeColor, "#FF0000");
+                                                  }},
+                                         EditCase{"UnBold", "<b>a[bc]d</b>",
+                                                  [](Document&, TextRange& r) {
+                                                      execCommand(r, FormatCommand::Bold, "");
+                                                  }},
+                                         EditCase{"TitleAndBody", "x|",
+                                                  [](Document& d, TextRange&) {
+                                                      d.setTitle("New");
+                                                      d.setBackgroundColor("#000000");
+                                                  }}),
+                         [](const testing::TestParamInfo<EditCase>& info) { return info.param.name; });
+
+TEST(LiveRange, FollowsInsertionsAndTextChangesBeforeIt) {
+    auto document = page("ab<b>c|d</b>");
+    TextRange caret = markedRange(*document);
+    only(*document, "B").insertAdjacentHtml(AdjacentPosition::AfterBegin, "<i>x</i>");
+    EXPECT_EQ(showRange(caret), "ab<B><I>x</I>c|d</B>");
+    TextRange start = TextRange(*document);
+    start.pasteHtml("zz");
+    EXPECT_EQ(showRange(caret), "zzab<B><I>x</I>c|d</B>");
+}
+
+TEST(LiveRange, CollapsesWhereRemovedContentWas) {
+    auto document = page("a<font>b[c]d</font>e");
+    TextRange selection = markedRange(*document);
+    only(*document, "FONT").setOuterHtml("");
+    EXPECT_EQ(showRange(selection), "a|e");
+}
+
+TEST(LiveRange, SurvivesSplittingAndJoiningOfItsText) {
+    auto document = page("abc|def");
+    TextRange caret = markedRange(*document);
+    Text& text = *document->body()->firstChild()->asText();
+    Text& tail = document->splitText(text, 1);
+    EXPECT_EQ(caret.start().node, &tail);
+    document->mergeWithNextText(text);
+    EXPECT_EQ(showRange(caret), "abc|def");
+    EXPECT_EQ(caret.start().node, &text);
+}
+
+TEST(LiveRange, IsDetachedWhenThePageGoes) {
+    auto document = page("a|b");
+    TextRange range = markedRange(*document);
+    TextRange copy = range.duplicate();
+    document.reset();
+    EXPECT_TRUE(range.isDetached());
+    EXPECT_TRUE(copy.isDetached());
+    EXPECT_EQ(range.pasteHtml("x"), DomResult::Detached);
+    EXPECT_EQ(range.move(MoveUnit::Character, 1), 0);
+    EXPECT_EQ(range.text(), "");
+}
+
+} // namespace
