@@ -1,5 +1,6 @@
 #include "FormatCommand.h"
 
+#include "CommandQuery.h"
 #include "PageTestSupport.h"
 
 #include <gtest/gtest.h>
