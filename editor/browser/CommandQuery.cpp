@@ -18,10 +18,7 @@ std::optional<QueryCommand> queryCommandFromName(std::string_view name) {
         {"FontSize", QueryCommand::FontSize},
         {"BackColor", QueryCommand::BackColor},
     }};
-    for (const auto& [text, command] : names)
-        if (equalsIgnoringCase(text, name))
-            return command;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 namespace {

@@ -24,10 +24,7 @@ std::optional<FormatCommand> formatCommandFromName(std::string_view name) {
         {"Bold", FormatCommand::Bold},
         {"CreateLink", FormatCommand::CreateLink},
     }};
-    for (const auto& [text, command] : names)
-        if (equalsIgnoringCase(text, name))
-            return command;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 namespace {

@@ -23,19 +23,14 @@ namespace {
 
 // Elements that sit inside a line of text; formatting wraps them, and descends into anything else.
 bool isPhrasing(const Node& node) {
-    static constexpr std::array<std::string_view, 30> names{
-        "a",     "abbr", "b",      "bdi",    "bdo", "big",  "br",   "cite", "code", "dfn",
-        "em",    "font", "i",      "img",    "kbd", "mark", "nobr", "q",    "s",    "samp",
-        "small", "span", "strike", "strong", "sub", "sup",  "time", "tt",   "u",    "var"};
     if (node.type() == NodeType::Text || node.type() == NodeType::Comment)
         return true;
     const Element* element = node.asElement();
-    if (!element || element->elementNamespace() != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (element->localName() == name)
-            return true;
-    return false;
+    return element &&
+           element->isHtmlNamed({"a",    "abbr", "b",    "bdi",  "bdo",   "big",  "br",     "cite",
+                                 "code", "dfn",  "em",   "font", "i",     "img",  "kbd",    "mark",
+                                 "nobr", "q",    "s",    "samp", "small", "span", "strike", "strong",
+                                 "sub",  "sup",  "time", "tt",   "u",     "var"});
 }
 
 // Runs of neighbouring phrasing nodes among the selected ones, looking inside blocks.

@@ -28,10 +28,7 @@ std::optional<EndPoints> endPointsFromName(std::string_view name) {
         {"EndToStart", EndPoints::EndToStart},
         {"EndToEnd", EndPoints::EndToEnd},
     }};
-    for (const auto& [text, value] : names)
-        if (equalsIgnoringCase(text, name))
-            return value;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 namespace {

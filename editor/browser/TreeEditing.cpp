@@ -15,16 +15,9 @@ namespace {
 bool isEmptyText(const Node* node) {
     return node && node->type() == NodeType::Text && node->asCharacterData()->length() == 0;
 }
-
 bool isPlainTextContainer(const Element& element) {
-    static constexpr std::array<std::string_view, 15> names{
-        "body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"};
-    if (element.elementNamespace() != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (element.localName() == name)
-            return true;
-    return false;
+    return element.isHtmlNamed(
+        {"body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"});
 }
 
 } // namespace

@@ -8,16 +8,10 @@
 
 using namespace pls::page;
 using pls::page::test::bodyHtml;
+using pls::page::test::firstElement;
 using pls::page::test::page;
 
 namespace {
-
-Element* firstWithTag(Document& document, std::string_view tag) {
-    for (Element* element : document.allElements())
-        if (element->hasTag(tag))
-            return element;
-    return nullptr;
-}
 
 std::string tagList(const std::vector<Element*>& elements) {
     std::string list;
@@ -29,18 +23,18 @@ std::string tagList(const std::vector<Element*>& elements) {
 TEST(Element, AllElementsFollowDocumentOrderAndGiveTheSourceIndex) {
     auto document = page("<font><b>x</b></font><table><tr><td><img></td></tr></table>");
     EXPECT_EQ(tagList(document->allElements()), "HTML HEAD TITLE BODY FONT B TABLE TBODY TR TD IMG");
-    Element* image = firstWithTag(*document, "img");
+    Element* image = &firstElement(*document, "img");
     EXPECT_EQ(image->sourceIndex(), 10u);
     EXPECT_EQ(document->elementAt(10), image);
     EXPECT_EQ(document->elementAt(11), nullptr);
     // The index follows changes of the page.
-    firstWithTag(*document, "FONT")->insertAdjacentHtml(AdjacentPosition::BeforeBegin, "<br>");
+    firstElement(*document, "FONT").insertAdjacentHtml(AdjacentPosition::BeforeBegin, "<br>");
     EXPECT_EQ(image->sourceIndex(), 11u);
 }
 
 TEST(Element, ChildrenAndDescendantsListElementsOnly) {
     auto document = page("<font>a<b>b<i>c</i></b><img>d</font>");
-    Element* font = firstWithTag(*document, "FONT");
+    Element* font = &firstElement(*document, "FONT");
     EXPECT_EQ(tagList(font->children()), "B IMG");
     EXPECT_EQ(tagList(font->descendants()), "B I IMG");
     EXPECT_EQ(font->children()[0]->parentElement(), font);
@@ -48,7 +42,7 @@ TEST(Element, ChildrenAndDescendantsListElementsOnly) {
 
 TEST(Element, AttributesMatchWithoutCaseAndKeepTheirOrder) {
     auto document = page("<img src=\"a.gif\" Width=10>");
-    Element* image = firstWithTag(*document, "IMG");
+    Element* image = &firstElement(*document, "IMG");
     EXPECT_EQ(image->tagName(), "IMG");
     EXPECT_EQ(image->attribute("WIDTH"), "10");
     EXPECT_EQ(image->attribute("height"), std::nullopt);
@@ -72,7 +66,7 @@ TEST_P(InsertAdjacent, PutsTheHtmlAtThePositionAndJoinsText) {
     auto document = page("a<font color=red>b</font>c");
     const auto where = adjacentPositionFromName(GetParam().where);
     ASSERT_TRUE(where.has_value());
-    EXPECT_EQ(firstWithTag(*document, "FONT")->insertAdjacentHtml(*where, "x<img>y"), DomResult::Ok);
+    EXPECT_EQ(firstElement(*document, "FONT").insertAdjacentHtml(*where, "x<img>y"), DomResult::Ok);
     EXPECT_EQ(bodyHtml(*document), GetParam().expected);
     // Text that meets text is one node, as the parser would make it.
     const auto again = Document::parse(document->serialize());
@@ -90,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Element, InsertAdjacentRefusesWhatBreaksTheTree) {
     auto document = page("<img>");
     EXPECT_FALSE(adjacentPositionFromName("Inside").has_value());
-    EXPECT_EQ(firstWithTag(*document, "IMG")->insertAdjacentHtml(AdjacentPosition::AfterBegin, "x"),
+    EXPECT_EQ(firstElement(*document, "IMG").insertAdjacentHtml(AdjacentPosition::AfterBegin, "x"),
               DomResult::NotAllowed);
     EXPECT_EQ(document->documentElement()->insertAdjacentHtml(AdjacentPosition::AfterEnd, "x"),
               DomResult::NotAllowed);
@@ -99,25 +93,25 @@ TEST(Element, InsertAdjacentRefusesWhatBreaksTheTree) {
 
 TEST(Element, InsertedHtmlIsParsedInItsContainer) {
     auto document = page("<table><tr><td>a</td></tr></table>");
-    firstWithTag(*document, "TD")->insertAdjacentHtml(AdjacentPosition::AfterEnd, "<td>b</td>");
+    firstElement(*document, "TD").insertAdjacentHtml(AdjacentPosition::AfterEnd, "<td>b</td>");
     EXPECT_EQ(bodyHtml(*document), "<TABLE><TBODY><TR><TD>a</TD><TD>b</TD></TR></TBODY></TABLE>");
 }
 
 TEST(Element, EmptyOuterHtmlRemovesTheElementAndJoinsTheTextAround) {
     auto document = page("a<font>b</font>c");
-    EXPECT_EQ(firstWithTag(*document, "FONT")->setOuterHtml(""), DomResult::Ok);
+    EXPECT_EQ(firstElement(*document, "FONT").setOuterHtml(""), DomResult::Ok);
     EXPECT_EQ(bodyHtml(*document), "ac");
     EXPECT_EQ(document->body()->childCount(), 1u);
 }
 
 TEST(Element, OuterAndInnerHtmlReadAndReplace) {
     auto document = page("<font face=Arial>b<i>c</i></font>");
-    Element* font = firstWithTag(*document, "FONT");
+    Element* font = &firstElement(*document, "FONT");
     EXPECT_EQ(font->outerHtml(), "<FONT FACE=\"Arial\">b<I>c</I></FONT>");
     EXPECT_EQ(font->innerHtml(), "b<I>c</I>");
     font->setInnerHtml("<b>new</b>");
     EXPECT_EQ(bodyHtml(*document), "<FONT FACE=\"Arial\"><B>new</B></FONT>");
-    firstWithTag(*document, "FONT")->setOuterHtml("<img src=x.gif>");
+    firstElement(*document, "FONT").setOuterHtml("<img src=x.gif>");
     EXPECT_EQ(bodyHtml(*document), "<IMG SRC=\"x.gif\">");
 }
 
@@ -168,7 +162,7 @@ TEST(Document, StyleOfAPageIsReadWhateverItsSpelling) {
 
 TEST(NodePath, LeadsFromTheDocumentToTheNodeAndBack) {
     auto document = Document::parse("<!DOCTYPE html><p>a<b>c</b></p>");
-    Element* bold = firstWithTag(*document, "B");
+    Element* bold = &firstElement(*document, "B");
     const NodePath path = pathOf(*bold->firstChild());
     EXPECT_EQ(path, (NodePath{1, 1, 0, 1, 0}));
     EXPECT_EQ(nodeAtPath(*document, path), bold->firstChild());

@@ -49,13 +49,6 @@ private:
     std::unique_ptr<Document> copy_;
 };
 
-Element& only(Document& document, std::string_view tag) {
-    for (Element* element : document.allElements())
-        if (element->hasTag(tag))
-            return *element;
-    throw std::logic_error("no such element");
-}
-
 struct EditCase {
     const char* name;
     const char* page;
@@ -85,11 +78,11 @@ INSTANTIATE_TEST_SUITE_P(Edits, ObservedEdit,
                                                   }},
                                          EditCase{"OuterHtmlRemoval", "a<font>b</font>c|",
                                                   [](Document& d, TextRange&) {
-                                                      only(d, "FONT").setOuterHtml("");
+                                                      firstElement(d, "FONT").setOuterHtml("");
                                                   }},
                                          EditCase{"InnerHtml", "<font>b|</font>",
                                                   [](Document& d, TextRange&) {
-                                                      only(d, "FONT").setInnerHtml("<i>x</i>");
+                                                      firstElement(d, "FONT").setInnerHtml("<i>x</i>");
                                                   }},
                                          EditCase{"WrapInFont", "a[b<i>c</i>d]e",
                                                   [](Document&, TextRange& r) {
@@ -109,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Edits, ObservedEdit,
 TEST(LiveRange, FollowsInsertionsAndTextChangesBeforeIt) {
     auto document = page("ab<b>c|d</b>");
     TextRange caret = markedRange(*document);
-    only(*document, "B").insertAdjacentHtml(AdjacentPosition::AfterBegin, "<i>x</i>");
+    firstElement(*document, "B").insertAdjacentHtml(AdjacentPosition::AfterBegin, "<i>x</i>");
     EXPECT_EQ(showRange(caret), "ab<B><I>x</I>c|d</B>");
     TextRange start = TextRange(*document);
     start.pasteHtml("zz");
@@ -119,7 +112,7 @@ TEST(LiveRange, FollowsInsertionsAndTextChangesBeforeIt) {
 TEST(LiveRange, CollapsesWhereRemovedContentWas) {
     auto document = page("a<font>b[c]d</font>e");
     TextRange selection = markedRange(*document);
-    only(*document, "FONT").setOuterHtml("");
+    firstElement(*document, "FONT").setOuterHtml("");
     EXPECT_EQ(showRange(selection), "a|e");
 }
 

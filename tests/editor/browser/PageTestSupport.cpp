@@ -65,6 +65,14 @@ TextRange markedRange(Document& document) {
     return range;
 }
 
+Element& firstElement(Document& document, std::string_view tag) {
+    for (Element* element : document.allElements())
+        if (element->hasTag(tag))
+            return *element;
+    ADD_FAILURE() << "no element " << tag;
+    return *document.documentElement();
+}
+
 std::string showRange(const TextRange& range) {
     Document& original = *range.document();
     auto copy = Document::parse(original.serialize());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Document.h"
+#include "Element.h"
 #include "TextRange.h"
 
 #include <memory>
@@ -14,6 +15,8 @@ namespace pls::page::test {
 std::unique_ptr<Document> page(std::string_view bodyHtml);
 std::string bodyHtml(const Document& document);
 TextRange markedRange(Document& document);
+// The first element of the page with the tag (any case); fails the test when there is none.
+Element& firstElement(Document& document, std::string_view tag);
 // The body's HTML with the range shown by the same marks.
 std::string showRange(const TextRange& range);
 

@@ -8,13 +8,6 @@ using namespace pls::page::test;
 
 namespace {
 
-Element& first(Document& document, std::string_view tag) {
-    for (Element* element : document.allElements())
-        if (element->hasTag(tag))
-            return *element;
-    throw std::logic_error("no such element");
-}
-
 struct MoveCase {
     const char* name;
     const char* page;
@@ -90,10 +83,10 @@ TEST(TextRange, BodyRangeAndElementTextCoverTheirContent) {
     TextRange body = TextRange::bodyRange(*document);
     EXPECT_EQ(body.text(), "abc");
     TextRange range(*document);
-    range.moveToElementText(first(*document, "FONT"));
+    range.moveToElementText(firstElement(*document, "FONT"));
     EXPECT_EQ(range.text(), "bc");
     EXPECT_EQ(range.htmlText(), "<FONT>b<I>c</I></FONT>");
-    range.moveToElementText(first(*document, "IMG"));
+    range.moveToElementText(firstElement(*document, "IMG"));
     EXPECT_EQ(range.htmlText(), "<IMG SRC=\"x.gif\">");
     TextRange copy = range.duplicate();
     EXPECT_EQ(copy.start(), range.start());
@@ -165,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextRange, ElementTextPastedOverReplacesTheElement) {
     auto document = page("a<font face=Arial>b</font>c");
     TextRange range(*document);
-    range.moveToElementText(first(*document, "FONT"));
+    range.moveToElementText(firstElement(*document, "FONT"));
     range.select();
     range.pasteHtml("<i>n</i>");
     EXPECT_EQ(showRange(range), "a<I>n</I>|c");
