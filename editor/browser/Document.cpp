@@ -4,6 +4,7 @@
 #include "CharacterData.h"
 #include "DocumentObserver.h"
 #include "Element.h"
+#include "ElementRef.h"
 #include "HtmlParser.h"
 #include "HtmlSerializer.h"
 #include "TextRange.h"
@@ -22,6 +23,11 @@ Document::~Document() {
     for (TextRange* range : ranges_)
         range->document_ = nullptr;
     ranges_.clear();
+    for (ElementRef* reference : elementRefs_) {
+        reference->element_ = nullptr;
+        reference->document_ = nullptr;
+    }
+    elementRefs_.clear();
 }
 
 std::unique_ptr<Document> Document::parse(std::string_view bytes) {
@@ -137,11 +143,15 @@ void Document::attachRange(TextRange& range) {
 }
 
 void Document::detachRange(TextRange& range) {
-    auto it = std::find(ranges_.begin(), ranges_.end(), &range);
-    if (it != ranges_.end()) {
-        *it = ranges_.back();
-        ranges_.pop_back();
-    }
+    std::erase(ranges_, &range);
+}
+
+void Document::attachElementRef(ElementRef& reference) {
+    elementRefs_.push_back(&reference);
+}
+
+void Document::detachElementRef(ElementRef& reference) {
+    std::erase(elementRefs_, &reference);
 }
 
 template <typename Fix> void Document::fixRanges(Fix fix) {
@@ -177,6 +187,10 @@ std::unique_ptr<Node> Document::removeNode(Node& node) {
         else if (point.node == &parent && point.offset > index)
             --point.offset;
     });
+    // From the back: emptying a reference takes it off the list.
+    for (std::size_t i = elementRefs_.size(); i > 0; --i)
+        if (ElementRef& reference = *elementRefs_[i - 1]; node.isInclusiveAncestorOf(*reference.get()))
+            reference.reset();
     std::unique_ptr<Node> removed = parent.takeChild(index);
     structureChanged();
     if (observer_)

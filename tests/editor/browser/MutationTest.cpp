@@ -1,6 +1,7 @@
 #include "CharacterData.h"
 #include "DocumentObserver.h"
 #include "Element.h"
+#include "ElementRef.h"
 #include "FormatCommand.h"
 #include "HtmlParser.h"
 #include "HtmlSerializer.h"
@@ -137,6 +138,24 @@ TEST(LiveRange, IsDetachedWhenThePageGoes) {
     EXPECT_EQ(range.pasteHtml("x"), DomResult::Detached);
     EXPECT_EQ(range.move(MoveUnit::Character, 1), 0);
     EXPECT_EQ(range.text(), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ElementRef, EmptiesWhenItsElementLeavesThePage) {
+    auto document = page("<font><b>x</b></font><i>y</i>");
+    ElementRef bold(&firstElement(*document, "B"));
+    ElementRef italic(&firstElement(*document, "I"));
+    ElementRef copy = bold;
+    firstElement(*document, "FONT").setOuterHtml("");
+    EXPECT_FALSE(bold);
+    EXPECT_FALSE(copy);
+    ASSERT_TRUE(italic);
+    EXPECT_EQ(italic->tagName(), "I");
+    document.reset();
+    EXPECT_FALSE(italic);
 }
 
 } // namespace
