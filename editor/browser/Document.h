@@ -25,7 +25,7 @@ public:
     Document();
     ~Document() override;
 
-    // Parses page text by the HTML5 rules. Never fails: damaged bytes become U+FFFD.
+    // Parses page text by the HTML5 rules. Never fails: bytes that are not UTF-8 are read as Windows-1252.
     static std::unique_ptr<Document> parse(std::string_view bytes);
 
     Element* documentElement() const;

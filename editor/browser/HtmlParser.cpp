@@ -142,7 +142,7 @@ GumboNamespaceEnum gumboNamespace(Namespace ns) {
 
 std::unique_ptr<Document> parseDocument(std::string_view bytes) {
     auto document = std::make_unique<Document>();
-    const GumboResult result(parserOptions(), utf8::sanitize(bytes));
+    const GumboResult result(parserOptions(), utf8::fromPageBytes(bytes));
     const GumboDocument& source = result.output().document->v.document;
     if (source.has_doctype)
         document->appendChildRaw(std::make_unique<DocumentType>(
@@ -156,7 +156,7 @@ std::vector<std::unique_ptr<Node>> parseFragment(Document& document, std::string
     GumboOptions options = parserOptions();
     options.fragment_context = contextTag(context);
     options.fragment_namespace = gumboNamespace(context.elementNamespace());
-    const GumboResult result(options, utf8::sanitize(html));
+    const GumboResult result(options, utf8::fromPageBytes(html));
     // The fragment's nodes are the children of the parser's root element.
     Element holder(document, "html");
     copyChildren(document, *result.output().root, holder);

@@ -25,7 +25,7 @@ bool isPlainTextContainer(const Element& element) {
 std::vector<std::unique_ptr<Node>> parseHtmlFor(const Element& context, std::string_view html) {
     std::vector<std::unique_ptr<Node>> nodes;
     const bool plain = html.find_first_of(std::string_view("<&\r\0", 4)) == std::string_view::npos;
-    if (!plain || !isPlainTextContainer(context) || utf8::sanitize(html) != html)
+    if (!plain || !isPlainTextContainer(context) || !utf8::isValid(html))
         return parseFragment(context.document(), html, context);
     if (!html.empty())
         nodes.push_back(std::make_unique<Text>(context.document(), std::string(html)));

@@ -4,6 +4,7 @@
 #include "HtmlParser.h"
 #include "HtmlSerializer.h"
 #include "NodePath.h"
+#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -131,11 +132,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"UnclosedEverything", "<table><tr><td><font><b><a href=\"x"}),
     [](const testing::TestParamInfo<BadInput>& info) { return info.param.name; });
 
-TEST(Parsing, InvalidBytesBecomeReplacementCharacters) {
-    const auto document = Document::parse("<p>a\xff"
-                                          "b</p>");
-    EXPECT_EQ(document->body()->innerHtml(), "<P>a\xEF\xBF\xBD"
-                                             "b</P>");
+TEST(Parsing, BytesThatAreNotUtf8AreReadAsWindows1252) {
+    const auto document = Document::parse("<p>Gr\xfc\xdf"
+                                          "e \x80 \x93q\x94</p>");
+    EXPECT_EQ(document->body()->innerHtml(), "<P>Grüße € “q”</P>");
+}
+
+TEST(Parsing, OffsetsConvertBetweenUtf8AndUtf16) {
+    const std::string text = "aü🐢b";
+    const std::vector<std::pair<std::size_t, std::size_t>> byteAndUtf16{
+        {0, 0}, {1, 1}, {3, 2}, {7, 4}, {8, 5}};
+    for (const auto& [bytes, units] : byteAndUtf16) {
+        SCOPED_TRACE(bytes);
+        EXPECT_EQ(utf8::utf16FromByteOffset(text, bytes), units);
+        EXPECT_EQ(utf8::byteOffsetFromUtf16(text, units), bytes);
+    }
 }
 
 TEST(Parsing, FragmentsFollowTheRulesOfTheirContainer) {
