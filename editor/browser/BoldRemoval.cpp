@@ -16,26 +16,6 @@ bool insideBold(const Node& node, const Node& limit) {
     return false;
 }
 
-// Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
-// (and of each element between) placed right after it.
-void splitElementAt(Element& element, const BoundaryPoint& point) {
-    Document& document = element.document();
-    Node* current = point.node;
-    std::size_t index = point.offset;
-    while (true) {
-        std::vector<std::unique_ptr<Node>> copy;
-        copy.push_back(current->cloneShallow());
-        Node& added = *copy.back();
-        document.insertNodes(*current->parent(), current->index() + 1, std::move(copy));
-        if (index < current->childCount())
-            document.moveNodes(*current->child(index), current->childCount() - index, added, 0);
-        if (current == &element)
-            return;
-        index = current->index() + 1;
-        current = current->parent();
-    }
-}
-
 void removeIfEmpty(Node* node) {
     if (node && node->parent() && node->childCount() == 0)
         node->document().removeNode(*node);

@@ -213,7 +213,7 @@ DomResult TextRange::replaceContent(std::string_view content, Content kind) {
     if (!isEmpty())
         at = deleteContents(widenOverWholeElements({start_, end_}, *limit()));
     const Element* context = contextElementAt(at);
-    if (!context)
+    if (!acceptsMarkup(context))
         return DomResult::NotAllowed;
     std::vector<std::unique_ptr<Node>> nodes;
     if (kind == Content::Html)

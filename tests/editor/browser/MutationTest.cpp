@@ -1,12 +1,9 @@
 #include "CharacterData.h"
-#include "DocumentObserver.h"
 #include "Element.h"
 #include "ElementRef.h"
 #include "FormatCommand.h"
-#include "HtmlParser.h"
-#include "HtmlSerializer.h"
-#include "NodePath.h"
 #include "PageTestSupport.h"
+#include "TreeMirror.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,40 +12,6 @@ using namespace pls::page;
 using namespace pls::page::test;
 
 namespace {
-
-// Keeps a second document equal to the page from the notifications alone, as the view does with the browser.
-class Mirror final : public DocumentObserver {
-public:
-    explicit Mirror(const Document& page) : copy_(Document::parse(page.serialize())) {}
-    const Document& copy() const { return *copy_; }
-
-    void nodesInserted(Node& parent, std::size_t index, std::size_t count) override {
-        Node& target = counterpart(parent);
-        std::vector<std::unique_ptr<Node>> nodes;
-        for (std::size_t i = 0; i < count; ++i)
-            for (auto& node : parseFragment(*copy_, outerHtml(*parent.child(index + i)), *target.asElement()))
-                nodes.push_back(std::move(node));
-        copy_->insertNodes(target, index, std::move(nodes));
-    }
-    void nodeRemoved(Node& parent, std::size_t index) override {
-        copy_->removeNode(*counterpart(parent).child(index));
-    }
-    void textChanged(CharacterData& node) override {
-        CharacterData& target = *counterpart(node).asCharacterData();
-        copy_->replaceText(target, 0, target.length(), node.data());
-    }
-    void attributeChanged(Element& element, const std::string& name) override {
-        Element& target = *counterpart(element).asElement();
-        if (auto value = element.attribute(name))
-            copy_->setAttribute(target, name, *value);
-        else
-            copy_->removeAttribute(target, name);
-    }
-
-private:
-    Node& counterpart(const Node& node) { return *nodeAtPath(*copy_, pathOf(node)); }
-    std::unique_ptr<Document> copy_;
-};
 
 struct EditCase {
     const char* name;
@@ -61,7 +24,7 @@ class ObservedEdit : public testing::TestWithParam<EditCase> {};
 TEST_P(ObservedEdit, KeepsAMirrorEqualToThePage) {
     auto document = page(GetParam().page);
     TextRange range = markedRange(*document);
-    Mirror mirror(*document);
+    TreeMirror mirror(*document);
     document->setObserver(&mirror);
     GetParam().edit(*document, range);
     document->setObserver(nullptr);
