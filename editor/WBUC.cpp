@@ -41,20 +41,21 @@ WBUC::WBUC(SettingsStore& settings, QWidget* parent)
         if (binding_->Ready())
             emit KeyReleased(keyCode, shift);
     });
-    connect(&bridge, &PageBridge::selectionReported, this, [this](const ViewPoint& anchor, const ViewPoint& focus) {
-        if (!binding_->Ready() || !document_)
-            return;
-        const auto a = binding_->ToModel(anchor);
-        const auto b = binding_->ToModel(focus);
-        if (!a || !b) {
-            document_->selection().empty();
-            return;
-        }
-        TextRange range(*document_);
-        const bool forward = compareBoundaryPoints(*a, *b) <= 0;
-        if (range.setPoints(forward ? *a : *b, forward ? *b : *a) == DomResult::Ok)
-            document_->selection().setRange(range);
-    });
+    connect(&bridge, &PageBridge::selectionReported, this,
+            [this](const ViewPoint& anchor, const ViewPoint& focus) {
+                if (!binding_->Ready() || !document_)
+                    return;
+                const auto a = binding_->ToModel(anchor);
+                const auto b = binding_->ToModel(focus);
+                if (!a || !b) {
+                    document_->selection().empty();
+                    return;
+                }
+                TextRange range(*document_);
+                const bool forward = compareBoundaryPoints(*a, *b) <= 0;
+                if (range.setPoints(forward ? *a : *b, forward ? *b : *a) == DomResult::Ok)
+                    document_->selection().setRange(range);
+            });
 }
 
 WBUC::~WBUC() {
@@ -184,7 +185,7 @@ void WBUC::SetLinkColor(const QString& color) {
 void WBUC::SetCurrentElement(Element* element) {
     if (!element)
         return;
-    currentElement_ = ElementRef(element);
+    currentElement_ = pls::page::ElementRef(element);
     currentElementTag_ = ToQString(element->tagName()).toUpper();
 }
 
@@ -244,7 +245,7 @@ void WBUC::OnClicked(const PointerReport& report) {
     currentElementTag_ = tag;
     auto clickInText = [&](Element* element, const QString& shownTag) {
         currentTextRange_ = RangeAtPoint(report);
-        currentElement_ = ElementRef(element);
+        currentElement_ = pls::page::ElementRef(element);
         const std::optional<QRect> caret = currentTextRange_ ? report.caretBox : std::nullopt;
         emit Click(shownTag, x, y, caret ? caret->x() : -1, caret ? caret->y() : -1);
     };
@@ -252,7 +253,7 @@ void WBUC::OnClicked(const PointerReport& report) {
         clickInText(source, tag);
     } else if (tag == "IMG" || tag == "TR" || tag == "TABLE") {
         currentTextRange_.reset();
-        currentElement_ = ElementRef(source);
+        currentElement_ = pls::page::ElementRef(source);
         emit Click(tag, x, y, -1, -1);
     } else if (tag == "TD") {
         Element* font = nullptr;
@@ -283,8 +284,8 @@ void WBUC::OnDoubleClicked(const PointerReport& report) {
     currentElementTag_ = tag;
     auto selectWhole = [this](Element& element) {
         SelectElementText(element);
-        currentElement_ = ElementRef(&element);
-        selectedElement_ = ElementRef(&element);
+        currentElement_ = pls::page::ElementRef(&element);
+        selectedElement_ = pls::page::ElementRef(&element);
     };
     if ((tag == "IMG" || tag == "FONT" || tag == "TABLE") && source) {
         selectWhole(*source);

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QWidget>
-
 #include <memory>
 #include <optional>
 
@@ -20,8 +19,8 @@ class Element;
 class TextRange;
 } // namespace pls::page
 
-// The edit surface: shows the current page in the browser view and builds editing on top of it. The page is the
-// program's own document; clicks set the current element and an empty text range at the clicked point,
+// The edit surface: shows the current page in the browser view and builds editing on top of it. The page is
+// the program's own document; clicks set the current element and an empty text range at the clicked point,
 // double-clicks select whole elements, and every change of the document shows in the view. Positions in the
 // events are pixels relative to the view.
 class WBUC : public QWidget, public PageSurface {
@@ -123,7 +122,7 @@ private:
     QString textClip_;
     QString tagClip_;
     QString currentElementTag_;
-    ElementRef currentElement_;
-    ElementRef selectedElement_;
+    pls::page::ElementRef currentElement_;
+    pls::page::ElementRef selectedElement_;
     std::unique_ptr<pls::page::TextRange> currentTextRange_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,16 @@ inline std::string toLowerAscii(std::string_view text) {
 inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+// The value named in a table of (name, value) pairs, names compared without regard to case.
+template <typename T, std::size_t N>
+std::optional<T> valueForName(const std::array<std::pair<std::string_view, T>, N>& table,
+                              std::string_view name) {
+    for (const auto& [text, value] : table)
+        if (equalsIgnoringCase(text, name))
+            return value;
+    return std::nullopt;
 }
 
 } // namespace pls::page

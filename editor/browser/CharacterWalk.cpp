@@ -11,29 +11,16 @@ namespace pls::page {
 namespace {
 
 enum class Kind { Character, Text, Container, Skipped };
-
 bool isTableStructure(const Node* node) {
-    static constexpr std::array<std::string_view, 6> names{"table", "tbody", "thead",
-                                                           "tfoot", "tr",    "colgroup"};
     const Element* element = node ? node->asElement() : nullptr;
-    if (!element)
-        return false;
-    for (std::string_view name : names)
-        if (element->localName() == name)
-            return true;
-    return false;
+    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
 }
 
 Kind kindOf(const Node& node) {
     if (const Element* element = node.asElement()) {
-        if (element->elementNamespace() != Namespace::Html)
-            return Kind::Container;
-        const std::string& name = element->localName();
-        if (name == "br" || name == "img")
+        if (element->isHtmlNamed({"br", "img"}))
             return Kind::Character;
-        if (name == "script" || name == "style" || name == "template")
-            return Kind::Skipped;
-        return Kind::Container;
+        return element->isHtmlNamed({"script", "style", "template"}) ? Kind::Skipped : Kind::Container;
     }
     if (node.type() == NodeType::Text && !isTableStructure(node.parent()))
         return Kind::Text;

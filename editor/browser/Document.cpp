@@ -4,6 +4,7 @@
 #include "CharacterData.h"
 #include "DocumentObserver.h"
 #include "Element.h"
+#include "ElementRef.h"
 #include "HtmlParser.h"
 #include "HtmlSerializer.h"
 #include "TextRange.h"
@@ -22,6 +23,11 @@ Document::~Document() {
     for (TextRange* range : ranges_)
         range->document_ = nullptr;
     ranges_.clear();
+    for (ElementRef* reference : elementRefs_) {
+        reference->element_ = nullptr;
+        reference->document_ = nullptr;
+    }
+    elementRefs_.clear();
 }
 
 std::unique_ptr<Document> Document::parse(std::string_view bytes) {
@@ -137,11 +143,15 @@ void Document::attachRange(TextRange& range) {
 }
 
 void Document::detachRange(TextRange& range) {
-    auto it = std::find(ranges_.begin(), ranges_.end(), &range);
-    if (it != ranges_.end()) {
-        *it = ranges_.back();
-        ranges_.pop_back();
-    }
+    std::erase(ranges_, &range);
+}
+
+void Document::attachElementRef(ElementRef& reference) {
+    elementRefs_.push_back(&reference);
+}
+
+void Document::detachElementRef(ElementRef& reference) {
+    std::erase(elementRefs_, &reference);
 }
 
 template <typename Fix> void Document::fixRanges(Fix fix) {
@@ -177,6 +187,10 @@ std::unique_ptr<Node> Document::removeNode(Node& node) {
         else if (point.node == &parent && point.offset > index)
             --point.offset;
     });
+    // From the back: emptying a reference takes it off the list.
+    for (std::size_t i = elementRefs_.size(); i > 0; --i)
+        if (ElementRef& reference = *elementRefs_[i - 1]; node.isInclusiveAncestorOf(*reference.get()))
+            reference.reset();
     std::unique_ptr<Node> removed = parent.takeChild(index);
     structureChanged();
     if (observer_)
@@ -208,6 +222,10 @@ void Document::moveNodes(Node& first, std::size_t count, Node& newParent, std::s
             point.offset -= count;
     });
     std::vector<std::unique_ptr<Node>> nodes = oldParent.takeChildren(from, count);
+    // Each notification describes the tree as it is when the observer hears it.
+    if (observer_)
+        for (std::size_t i = 0; i < count; ++i)
+            observer_->nodeRemoved(oldParent, from + count - 1 - i);
     newParent.insertChildren(index, std::move(nodes));
     fixRanges([&](BoundaryPoint& point) {
         if (point.node == &newParent && point.offset > index)
@@ -216,11 +234,8 @@ void Document::moveNodes(Node& first, std::size_t count, Node& newParent, std::s
     for (const Carried& c : carried)
         *c.point = c.after ? pointAfter(*c.neighbour) : pointBefore(*c.neighbour);
     structureChanged();
-    if (observer_) {
-        for (std::size_t i = 0; i < count; ++i)
-            observer_->nodeRemoved(oldParent, from);
+    if (observer_)
         observer_->nodesInserted(newParent, index, count);
-    }
 }
 
 // DOM Standard, "replace data".

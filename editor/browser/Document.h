@@ -13,6 +13,7 @@ namespace pls::page {
 class CharacterData;
 class DocumentObserver;
 class Element;
+class ElementRef;
 class Text;
 class TextRange;
 
@@ -24,7 +25,7 @@ public:
     Document();
     ~Document() override;
 
-    // Parses page text by the HTML5 rules. Never fails: damaged bytes become U+FFFD.
+    // Parses page text by the HTML5 rules. Never fails: bytes that are not UTF-8 are read as Windows-1252.
     static std::unique_ptr<Document> parse(std::string_view bytes);
 
     Element* documentElement() const;
@@ -68,14 +69,18 @@ public:
 
 private:
     friend class TextRange;
+    friend class ElementRef;
     void attachRange(TextRange& range);
     void detachRange(TextRange& range);
+    void attachElementRef(ElementRef& reference);
+    void detachElementRef(ElementRef& reference);
     template <typename Fix> void fixRanges(Fix fix);
     void structureChanged() { elementsValid_ = false; }
     Element* findElement(const Node& under, std::string_view tag) const;
 
     DocumentObserver* observer_ = nullptr;
     std::vector<TextRange*> ranges_;
+    std::vector<ElementRef*> elementRefs_;
     Selection selection_;
     mutable std::vector<Element*> elements_;
     mutable bool elementsValid_ = false;

@@ -9,8 +9,10 @@ class CharacterData;
 class Element;
 class Node;
 
-// Told of every change of the page, after it has happened, by the mutation primitives of Document; the view
-// implements it to keep the displayed page equal to the model. Indexes are child indexes in the parent.
+// Told of every change of the page by the mutation primitives of Document, one step at a time and right after
+// the step; the view implements it to keep the displayed page equal to the model. Replaying the calls in
+// order on a copy of the tree (reading inserted nodes and changed values from the model) keeps the copy
+// equal. Indexes are child indexes in the parent.
 class DocumentObserver {
 public:
     virtual ~DocumentObserver() = default;

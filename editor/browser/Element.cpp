@@ -5,6 +5,7 @@
 #include "HtmlSerializer.h"
 #include "TreeEditing.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pls::page {
@@ -16,10 +17,7 @@ std::optional<AdjacentPosition> adjacentPositionFromName(std::string_view name) 
         {"BeforeEnd", AdjacentPosition::BeforeEnd},
         {"AfterEnd", AdjacentPosition::AfterEnd},
     }};
-    for (const auto& [text, position] : names)
-        if (equalsIgnoringCase(text, name))
-            return position;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 std::string Element::tagName() const {
@@ -29,18 +27,14 @@ std::string Element::tagName() const {
 bool Element::hasTag(std::string_view name) const {
     return equalsIgnoringCase(localName_, name);
 }
+bool Element::isHtmlNamed(std::initializer_list<std::string_view> names) const {
+    return namespace_ == Namespace::Html && std::find(names.begin(), names.end(), localName_) != names.end();
+}
 
 // WHATWG HTML, "void elements", plus the legacy ones that the parser also never gives content.
 bool Element::isVoid() const {
-    static constexpr std::array<std::string_view, 18> names{
-        "area", "base",  "br",     "col",   "embed", "hr",       "img",   "input",  "link",
-        "meta", "param", "source", "track", "wbr",   "basefont", "frame", "keygen", "bgsound"};
-    if (namespace_ != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (localName_ == name)
-            return true;
-    return false;
+    return isHtmlNamed({"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "param",
+                        "source", "track", "wbr", "basefont", "frame", "keygen", "bgsound"});
 }
 
 std::vector<Attribute>::iterator Element::findAttribute(std::string_view name) {

@@ -3,6 +3,7 @@
 #include "DomResult.h"
 #include "Node.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ public:
     // name compared without regard to case: hasTag("FONT")
     bool hasTag(std::string_view name) const;
     bool isVoid() const;
+    // An HTML element with one of these lower-case names.
+    bool isHtmlNamed(std::initializer_list<std::string_view> names) const;
 
     const std::vector<Attribute>& attributes() const { return attributes_; }
     std::optional<std::string> attribute(std::string_view name) const;

@@ -1,12 +1,12 @@
 #include "FormatCommand.h"
 
 #include "AsciiCase.h"
+#include "BoldRemoval.h"
 #include "CharacterData.h"
 #include "CharacterWalk.h"
 #include "Document.h"
 #include "Element.h"
 #include "InlineStyle.h"
-#include "PageBody.h"
 #include "RangeContent.h"
 #include "TextRange.h"
 #include "TreeEditing.h"
@@ -24,57 +24,12 @@ std::optional<FormatCommand> formatCommandFromName(std::string_view name) {
         {"Bold", FormatCommand::Bold},
         {"CreateLink", FormatCommand::CreateLink},
     }};
-    for (const auto& [text, command] : names)
-        if (equalsIgnoringCase(text, name))
-            return command;
-    return std::nullopt;
-}
-
-std::optional<QueryCommand> queryCommandFromName(std::string_view name) {
-    static constexpr std::array<std::pair<std::string_view, QueryCommand>, 4> names{{
-        {"ForeColor", QueryCommand::ForeColor},
-        {"FontName", QueryCommand::FontName},
-        {"FontSize", QueryCommand::FontSize},
-        {"BackColor", QueryCommand::BackColor},
-    }};
-    for (const auto& [text, command] : names)
-        if (equalsIgnoringCase(text, name))
-            return command;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 namespace {
 
 constexpr std::string_view backgroundProperty = "background-color";
-
-// Elements that sit inside a line of text; formatting wraps them, and descends into anything else.
-bool isPhrasing(const Node& node) {
-    static constexpr std::array<std::string_view, 30> names{
-        "a",     "abbr", "b",      "bdi",    "bdo", "big",  "br",   "cite", "code", "dfn",
-        "em",    "font", "i",      "img",    "kbd", "mark", "nobr", "q",    "s",    "samp",
-        "small", "span", "strike", "strong", "sub", "sup",  "time", "tt",   "u",    "var"};
-    if (node.type() == NodeType::Text || node.type() == NodeType::Comment)
-        return true;
-    const Element* element = node.asElement();
-    if (!element || element->elementNamespace() != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (element->localName() == name)
-            return true;
-    return false;
-}
-
-bool isBoldElement(const Node& node) {
-    const Element* element = node.asElement();
-    return element && (element->hasTag("B") || element->hasTag("STRONG"));
-}
-
-bool hasVisibleContent(const Node& node) {
-    if (const CharacterData* data = node.asCharacterData())
-        return node.type() == NodeType::Text &&
-               data->data().find_first_not_of(" \t\r\n\f") != std::string::npos;
-    return node.asElement() != nullptr;
-}
 
 // The element that the command adds around text, and the attribute it sets ("" for B).
 struct Wrapping {
@@ -168,13 +123,21 @@ PointPair splitAtEnds(TextRange& range) {
     return {betweenNodes(start, true), betweenNodes(end, false)};
 }
 
-// Steps into an element that is the only thing selected, so a FONT spanned from outside is found.
+// Steps the start into the element that follows it while that element holds the end too (or is all that is
+// selected), so a FONT spanned from outside, or from its own start, is found as the container of the range.
 PointPair narrowed(PointPair range) {
-    while (range.start.node == range.end.node && range.end.offset == range.start.offset + 1) {
-        Element* only = range.start.node->child(range.start.offset)->asElement();
-        if (!only || only->isVoid())
+    while (range.start.node->asElement()) {
+        Element* next = range.start.node->child(range.start.offset)
+                            ? range.start.node->child(range.start.offset)->asElement()
+                            : nullptr;
+        if (!next || next->isVoid())
             break;
-        range = {{only, 0}, pointAtEnd(*only)};
+        const bool onlyThis = range.end == pointAfter(*next);
+        if (!onlyThis && !next->isInclusiveAncestorOf(*range.end.node))
+            break;
+        range.start = {next, 0};
+        if (onlyThis)
+            range.end = pointAtEnd(*next);
     }
     return range;
 }
@@ -194,132 +157,11 @@ Element* fontHoldingExactly(const PointPair& range, const Node& limit) {
     return nullptr;
 }
 
-// Runs of neighbouring phrasing nodes among the selected ones, looking inside blocks.
-class RunCollector {
-public:
-    std::vector<std::pair<Node*, Node*>> runs;
-
-    void add(Node& node) {
-        if (isPhrasing(node)) {
-            if (!last_ || last_->nextSibling() != &node)
-                flush();
-            first_ = first_ ? first_ : &node;
-            last_ = &node;
-            visible_ = visible_ || hasVisibleContent(node);
-            return;
-        }
-        flush();
-        const Element* element = node.asElement();
-        if (element && !element->hasTag("SCRIPT") && !element->hasTag("STYLE"))
-            for (std::size_t i = 0; i < node.childCount(); ++i)
-                add(*node.child(i));
-        flush();
-    }
-
-    void flush() {
-        if (first_ && visible_)
-            runs.emplace_back(first_, last_);
-        first_ = last_ = nullptr;
-        visible_ = false;
-    }
-
-private:
-    Node* first_ = nullptr;
-    Node* last_ = nullptr;
-    bool visible_ = false;
-};
-
-std::vector<std::pair<Node*, Node*>> collectRuns(const PointPair& range) {
-    RunCollector collector;
-    for (Node* node : topContainedNodes(range))
-        collector.add(*node);
-    collector.flush();
-    return collector.runs;
-}
-
 Element* enclosingLink(Node& node, const Node& limit) {
     for (Node* up = node.parent(); up && up != &limit; up = up->parent())
         if (Element* element = up->asElement(); element && element->hasTag("A"))
             return element;
     return nullptr;
-}
-
-bool insideBold(const Node& node, const Node& limit) {
-    for (const Node* up = &node; up && up != &limit; up = up->parent())
-        if (isBoldElement(*up))
-            return true;
-    return false;
-}
-
-// Every piece of visible text in the runs is bold already.
-bool allBold(const std::vector<std::pair<Node*, Node*>>& runs, const Node& limit) {
-    bool any = false;
-    for (const auto& [first, last] : runs)
-        for (Node* node = first; node; node = node == last ? nullptr : node->nextSibling()) {
-            const Node* after = node->nextSkippingChildren();
-            for (Node* inner = node; inner && inner != after; inner = inner->nextInTree())
-                if (inner->type() == NodeType::Text && hasVisibleContent(*inner)) {
-                    if (!insideBold(*inner, limit))
-                        return false;
-                    any = true;
-                }
-        }
-    return any;
-}
-
-// Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
-// (and of each element between) placed right after it.
-void splitElementAt(Element& element, const BoundaryPoint& point) {
-    Document& document = element.document();
-    Node* current = point.node;
-    std::size_t index = point.offset;
-    while (true) {
-        std::vector<std::unique_ptr<Node>> copy;
-        copy.push_back(current->cloneShallow());
-        Node& added = *copy.back();
-        document.insertNodes(*current->parent(), current->index() + 1, std::move(copy));
-        if (index < current->childCount())
-            document.moveNodes(*current->child(index), current->childCount() - index, added, 0);
-        if (current == &element)
-            return;
-        index = current->index() + 1;
-        current = current->parent();
-    }
-}
-
-void removeIfEmpty(Node* node) {
-    if (node && node->parent() && node->childCount() == 0)
-        node->document().removeNode(*node);
-}
-
-// Takes the bold away from the runs: bold ancestors are split around them, bold elements inside unwrapped.
-void removeBold(const std::vector<std::pair<Node*, Node*>>& runs, const Node& limit) {
-    for (const auto& [first, last] : runs) {
-        for (Node* up = first->parent(); up && up != &limit; up = up->parent()) {
-            Element* bold = isBoldElement(*up) ? up->asElement() : nullptr;
-            if (!bold)
-                continue;
-            splitElementAt(*bold, pointAfter(*last));
-            Node* tail = bold->nextSibling();
-            splitElementAt(*bold, pointBefore(*first));
-            Element* middle = bold->nextSibling()->asElement();
-            removeIfEmpty(tail);
-            unwrapElement(*middle);
-            removeIfEmpty(bold);
-            break;
-        }
-        for (Node* node = first; node;) {
-            Node* next = node == last ? nullptr : node->nextSibling();
-            if (Element* element = node->asElement()) {
-                for (Element* inner : element->descendants())
-                    if (isBoldElement(*inner))
-                        unwrapElement(*inner);
-                if (isBoldElement(*element))
-                    unwrapElement(*element);
-            }
-            node = next;
-        }
-    }
 }
 
 std::unique_ptr<Element> makeWrapper(Document& document, FormatCommand command, std::string_view value) {
@@ -332,7 +174,7 @@ std::unique_ptr<Element> makeWrapper(Document& document, FormatCommand command, 
     return wrapper;
 }
 
-void wrapRuns(const std::vector<std::pair<Node*, Node*>>& runs, FormatCommand command, std::string_view value,
+void wrapRuns(const std::vector<NodeRun>& runs, FormatCommand command, std::string_view value,
               const Node& limit) {
     for (const auto& [first, last] : runs) {
         if (command == FormatCommand::CreateLink)
@@ -372,72 +214,6 @@ DomResult execCommand(TextRange& range, FormatCommand command, std::string_view 
     else
         wrapRuns(runs, command, value, limit);
     return DomResult::Ok;
-}
-
-namespace {
-
-std::string fontValue(const Element& font, QueryCommand command) {
-    switch (command) {
-    case QueryCommand::ForeColor:
-        return font.attributeOrEmpty("color");
-    case QueryCommand::FontName:
-        return font.attributeOrEmpty("face");
-    case QueryCommand::FontSize:
-        return font.attributeOrEmpty("size");
-    case QueryCommand::BackColor:
-        break;
-    }
-    return InlineStyle(font.attributeOrEmpty("style")).value(backgroundProperty);
-}
-
-// The body's CSS size keyword as an HTML font size, by the same table the editor uses when it writes it.
-std::string htmlFontSize(std::string_view keyword) {
-    static constexpr std::array<std::string_view, 7> keywords{"xx-small", "x-small", "small",   "medium",
-                                                              "large",    "x-large", "xx-large"};
-    for (std::size_t i = 0; i < keywords.size(); ++i)
-        if (equalsIgnoringCase(keywords[i], keyword))
-            return std::to_string(i + 1);
-    return {};
-}
-
-// What the page gives text outside any FONT; a browser's defaults where it gives nothing.
-std::string bodyValue(Document& document, QueryCommand command) {
-    PageBody body(document);
-    std::string value;
-    std::string_view fallback;
-    switch (command) {
-    case QueryCommand::ForeColor:
-        value = body.attribute(BodyAttribute::TextColour);
-        fallback = "#000000";
-        break;
-    case QueryCommand::FontName:
-        value = body.style(BodyStyle::FontFamily);
-        fallback = "Times New Roman";
-        break;
-    case QueryCommand::FontSize:
-        value = htmlFontSize(body.style(BodyStyle::FontSize));
-        fallback = "3";
-        break;
-    case QueryCommand::BackColor:
-        value = document.backgroundColor();
-        fallback = "#FFFFFF";
-        break;
-    }
-    return value.empty() ? std::string(fallback) : value;
-}
-
-} // namespace
-
-std::string queryCommandValue(const TextRange& range, QueryCommand command) {
-    if (range.isDetached())
-        return {};
-    Document& document = *range.document();
-    const Node* body = document.body();
-    for (const Node* node = range.start().node; node && node != body; node = node->parent())
-        if (const Element* element = node->asElement(); element && element->hasTag("FONT"))
-            if (std::string value = fontValue(*element, command); !value.empty())
-                return value;
-    return bodyValue(document, command);
 }
 
 } // namespace pls::page

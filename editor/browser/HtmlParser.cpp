@@ -13,11 +13,21 @@ namespace pls::page {
 
 namespace {
 
+// The parser's options: parse errors are not recorded, since the program never shows them and recording them
+// costs time that grows with the square of the nesting depth.
+GumboOptions parserOptions() {
+    GumboOptions options = kGumboDefaultOptions;
+    options.max_errors = 0;
+    return options;
+}
+
 // Frees the parser's output on every path.
 class GumboResult {
 public:
-    GumboResult(const GumboOptions& options, const std::string& text)
-        : options_(options), output_(gumbo_parse_with_options(&options_, text.data(), text.size())) {}
+    // The output points into the text, so the text lives as long as the output.
+    GumboResult(const GumboOptions& options, std::string text)
+        : options_(options), text_(std::move(text)),
+          output_(gumbo_parse_with_options(&options_, text_.data(), text_.size())) {}
     ~GumboResult() { gumbo_destroy_output(&options_, output_); }
     GumboResult(const GumboResult&) = delete;
     GumboResult& operator=(const GumboResult&) = delete;
@@ -25,6 +35,7 @@ public:
 
 private:
     GumboOptions options_;
+    std::string text_;
     GumboOutput* output_;
 };
 
@@ -42,15 +53,20 @@ Namespace namespaceOf(GumboNamespaceEnum ns) {
 
 // The name a browser gives the element: lower case, except SVG's mixed-case names (foreignObject).
 std::string elementName(const GumboElement& element) {
+    if (element.tag != GUMBO_TAG_UNKNOWN && element.tag_namespace != GUMBO_NAMESPACE_SVG)
+        return gumbo_normalized_tagname(element.tag);
+    // The name as written in the source; an element the parser made up has none.
     GumboStringPiece original = element.original_tag;
-    if (original.length > 0)
+    if (original.length > 0 && original.data[0] == '<')
         gumbo_tag_from_original_text(&original);
-    if (element.tag_namespace == GUMBO_NAMESPACE_SVG && original.length > 0)
-        if (const char* svgName = gumbo_normalize_svg_tagname(&original))
+    std::string name = toLowerAscii(std::string_view(original.data, original.length));
+    const GumboStringPiece lowered{name.data(), name.size()};
+    if (element.tag_namespace == GUMBO_NAMESPACE_SVG)
+        if (const char* svgName = gumbo_normalize_svg_tagname(&lowered))
             return svgName;
     if (element.tag != GUMBO_TAG_UNKNOWN)
         return gumbo_normalized_tagname(element.tag);
-    return toLowerAscii(std::string_view(original.data, original.length));
+    return name;
 }
 
 std::unique_ptr<Element> makeElement(Document& document, const GumboElement& source) {
@@ -126,7 +142,7 @@ GumboNamespaceEnum gumboNamespace(Namespace ns) {
 
 std::unique_ptr<Document> parseDocument(std::string_view bytes) {
     auto document = std::make_unique<Document>();
-    const GumboResult result(kGumboDefaultOptions, utf8::sanitize(bytes));
+    const GumboResult result(parserOptions(), utf8::fromPageBytes(bytes));
     const GumboDocument& source = result.output().document->v.document;
     if (source.has_doctype)
         document->appendChildRaw(std::make_unique<DocumentType>(
@@ -137,10 +153,10 @@ std::unique_ptr<Document> parseDocument(std::string_view bytes) {
 
 std::vector<std::unique_ptr<Node>> parseFragment(Document& document, std::string_view html,
                                                  const Element& context) {
-    GumboOptions options = kGumboDefaultOptions;
+    GumboOptions options = parserOptions();
     options.fragment_context = contextTag(context);
     options.fragment_namespace = gumboNamespace(context.elementNamespace());
-    const GumboResult result(options, utf8::sanitize(html));
+    const GumboResult result(options, utf8::fromPageBytes(html));
     // The fragment's nodes are the children of the parser's root element.
     Element holder(document, "html");
     copyChildren(document, *result.output().root, holder);

@@ -40,15 +40,9 @@ void appendEscaped(std::string& out, std::string_view text, EscapeMode mode) {
 
 // Elements whose text the parser takes literally, so it is written without escapes.
 bool holdsRawText(const Node* parent) {
-    static constexpr std::array<std::string_view, 7> names{"style",   "script",   "xmp",      "iframe",
-                                                           "noembed", "noframes", "plaintext"};
     const Element* element = parent ? parent->asElement() : nullptr;
-    if (!element || element->elementNamespace() != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (element->localName() == name)
-            return true;
-    return false;
+    return element &&
+           element->isHtmlNamed({"style", "script", "xmp", "iframe", "noembed", "noframes", "plaintext"});
 }
 
 std::string writtenName(const Element& element, std::string_view name) {

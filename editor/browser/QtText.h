@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 
 // The document model keeps text as UTF-8 in std::string; the windows speak QString.

@@ -16,15 +16,9 @@ namespace {
 // Containers that a range never grows out of: their content stands alone, and removing one would break its
 // table.
 bool keepsRangeInside(const Node& node) {
-    static constexpr std::array<std::string_view, 8> names{"td",    "th",    "tr",      "tbody",
-                                                           "thead", "tfoot", "caption", "colgroup"};
     const Element* element = node.asElement();
-    if (!element)
-        return false;
-    for (std::string_view name : names)
-        if (element->localName() == name)
-            return true;
-    return false;
+    return element &&
+           element->isHtmlNamed({"td", "th", "tr", "tbody", "thead", "tfoot", "caption", "colgroup"});
 }
 
 bool mayLeave(const Node& container, const Node& limit) {

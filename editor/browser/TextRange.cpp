@@ -28,10 +28,7 @@ std::optional<EndPoints> endPointsFromName(std::string_view name) {
         {"EndToStart", EndPoints::EndToStart},
         {"EndToEnd", EndPoints::EndToEnd},
     }};
-    for (const auto& [text, value] : names)
-        if (equalsIgnoringCase(text, name))
-            return value;
-    return std::nullopt;
+    return valueForName(names, name);
 }
 
 namespace {
@@ -216,7 +213,7 @@ DomResult TextRange::replaceContent(std::string_view content, Content kind) {
     if (!isEmpty())
         at = deleteContents(widenOverWholeElements({start_, end_}, *limit()));
     const Element* context = contextElementAt(at);
-    if (!context)
+    if (!acceptsMarkup(context))
         return DomResult::NotAllowed;
     std::vector<std::unique_ptr<Node>> nodes;
     if (kind == Content::Html)

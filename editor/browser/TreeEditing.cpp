@@ -15,24 +15,146 @@ namespace {
 bool isEmptyText(const Node* node) {
     return node && node->type() == NodeType::Text && node->asCharacterData()->length() == 0;
 }
-
 bool isPlainTextContainer(const Element& element) {
-    static constexpr std::array<std::string_view, 15> names{
-        "body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"};
-    if (element.elementNamespace() != Namespace::Html)
-        return false;
-    for (std::string_view name : names)
-        if (element.localName() == name)
-            return true;
+    return element.isHtmlNamed(
+        {"body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"});
+}
+
+bool isTablePart(const Node& node) {
+    const Element* element = node.asElement();
+    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
+}
+
+// What a table part may hold; the parser moves anything else out in front of the table.
+bool tablePartHolds(const Element& part, const Node& node) {
+    if (node.type() == NodeType::Comment)
+        return true;
+    if (const CharacterData* text = node.asCharacterData())
+        return text->data().find_first_not_of(" \t\n\f\r") == std::string::npos;
+    const Element& child = *node.asElement();
+    if (child.isHtmlNamed({"script", "style", "template"}))
+        return true;
+    if (part.isHtmlNamed({"table"}))
+        return child.isHtmlNamed({"caption", "colgroup", "tbody", "thead", "tfoot"});
+    if (part.isHtmlNamed({"tr"}))
+        return child.isHtmlNamed({"td", "th"});
+    if (part.isHtmlNamed({"colgroup"}))
+        return child.isHtmlNamed({"col"});
+    return child.isHtmlNamed({"tr"});
+}
+
+// WHATWG HTML, "foster parenting": takes out of the nodes those that the table part cannot hold.
+std::vector<std::unique_ptr<Node>> takeFosterParented(const Node& parent,
+                                                      std::vector<std::unique_ptr<Node>>& nodes) {
+    std::vector<std::unique_ptr<Node>> fostered;
+    if (!isTablePart(parent))
+        return fostered;
+    std::vector<std::unique_ptr<Node>> kept;
+    for (auto& node : nodes)
+        (tablePartHolds(*parent.asElement(), *node) ? kept : fostered).push_back(std::move(node));
+    nodes = std::move(kept);
+    return fostered;
+}
+
+Element* enclosingTable(Node& node) {
+    for (Node* up = &node; up; up = up->parent())
+        if (Element* element = up->asElement(); element && element->isHtmlNamed({"table"}))
+            return element;
+    return nullptr;
+}
+
+Element* enclosing(const Node& node, std::string_view name) {
+    for (const Node* up = &node; up; up = up->parent())
+        if (const Element* element = up->asElement(); element && element->isHtmlNamed({name}))
+            return const_cast<Element*>(element);
+    return nullptr;
+}
+
+// Start tags that close an open P (WHATWG HTML, "in body" insertion mode).
+bool closesParagraph(const Node& node) {
+    const Element* element = node.asElement();
+    return element &&
+           element->isHtmlNamed(
+               {"address", "article",   "aside",    "blockquote", "center", "details", "dialog",  "dir",
+                "div",     "dl",        "fieldset", "figcaption", "figure", "footer",  "header",  "hgroup",
+                "main",    "menu",      "nav",      "ol",         "p",      "section", "summary", "ul",
+                "h1",      "h2",        "h3",       "h4",         "h5",     "h6",      "pre",     "listing",
+                "form",    "plaintext", "hr",       "xmp",        "li",     "dd",      "dt"});
+}
+
+bool anyInTrees(const std::vector<std::unique_ptr<Node>>& nodes, bool (*test)(const Node&)) {
+    for (const auto& root : nodes) {
+        const Node* after = root->nextSkippingChildren();
+        for (const Node* node = root.get(); node && node != after; node = node->nextInTree())
+            if (test(*node))
+                return true;
+    }
     return false;
+}
+
+bool isLink(const Node& node) {
+    const Element* element = node.asElement();
+    return element && element->isHtmlNamed({"a"});
+}
+
+// The nodes with every link element replaced by its content, for a place inside a link, where the parser
+// would close the outer link at the inner one.
+std::vector<std::unique_ptr<Node>> withoutLinks(std::vector<std::unique_ptr<Node>> nodes) {
+    std::vector<std::unique_ptr<Node>> result;
+    for (auto& node : nodes) {
+        std::vector<std::unique_ptr<Node>> children = withoutLinks(node->takeChildrenRaw());
+        if (isLink(*node)) {
+            std::move(children.begin(), children.end(), std::back_inserter(result));
+            continue;
+        }
+        for (auto& child : children)
+            node->appendChildRaw(std::move(child));
+        result.push_back(std::move(node));
+    }
+    return result;
+}
+
+// The same point between nodes, cutting a text node when the point lies inside it.
+BoundaryPoint pointBetweenNodes(const BoundaryPoint& point) {
+    Text* text = point.node->asText();
+    if (!text)
+        return point;
+    if (point.offset == 0)
+        return pointBefore(*text);
+    if (point.offset < text->length())
+        text->document().splitText(*text, point.offset);
+    return pointAfter(*text);
+}
+
+void removeIfEmpty(Node& node) {
+    if (node.childCount() == 0)
+        node.document().removeNode(node);
+}
+
+// Blocks cannot stand in a P, so the P is cut at the point and they go between its halves; a half left empty
+// goes.
+BoundaryPoint insertBesideParagraph(Element& paragraph, const BoundaryPoint& point,
+                                    std::vector<std::unique_ptr<Node>> nodes) {
+    splitElementAt(paragraph, pointBetweenNodes(point));
+    Node& tail = *paragraph.nextSibling();
+    TextRange after(paragraph.document());
+    const BoundaryPoint end = insertNodesAt(pointAfter(paragraph), std::move(nodes));
+    after.setPoints(end, end);
+    removeIfEmpty(tail);
+    removeIfEmpty(paragraph);
+    return after.start();
 }
 
 } // namespace
 
+bool acceptsMarkup(const Element* context) {
+    return context && !context->isHtmlNamed({"html", "head"});
+}
+
 std::vector<std::unique_ptr<Node>> parseHtmlFor(const Element& context, std::string_view html) {
     std::vector<std::unique_ptr<Node>> nodes;
     const bool plain = html.find_first_of(std::string_view("<&\r\0", 4)) == std::string_view::npos;
-    if (!plain || !isPlainTextContainer(context) || utf8::sanitize(html) != html)
+    if (!plain || !isPlainTextContainer(context) || !utf8::isValid(html))
         return parseFragment(context.document(), html, context);
     if (!html.empty())
         nodes.push_back(std::make_unique<Text>(context.document(), std::string(html)));
@@ -54,6 +176,10 @@ void normalizeJoint(Node& parent, std::size_t index) {
 }
 
 BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_ptr<Node>> nodes) {
+    if (enclosing(*point.node, "a") && anyInTrees(nodes, isLink))
+        nodes = withoutLinks(std::move(nodes));
+    if (Element* paragraph = enclosing(*point.node, "p"); paragraph && anyInTrees(nodes, closesParagraph))
+        return insertBesideParagraph(*paragraph, point, std::move(nodes));
     Document& document = point.node->document();
     Node* parent = point.node;
     std::size_t index = point.offset;
@@ -66,6 +192,7 @@ BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_
             index = document.splitText(*point.node->asText(), point.offset).index();
     }
     index = std::min(index, parent->childCount());
+    std::vector<std::unique_ptr<Node>> fostered = takeFosterParented(*parent, nodes);
     const std::size_t count = nodes.size();
     document.insertNodes(*parent, index, std::move(nodes));
     // A live range follows the merges below to where the inserted content ends.
@@ -73,6 +200,12 @@ BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_
     after.setPoints({parent, index + count}, {parent, index + count});
     normalizeJoint(*parent, index + count);
     normalizeJoint(*parent, index);
+    Element* table = fostered.empty() ? nullptr : enclosingTable(*parent);
+    if (table && table->parent()) {
+        const BoundaryPoint fosteredEnd = insertNodesAt(pointBefore(*table), std::move(fostered));
+        if (count == 0)
+            return fosteredEnd;
+    }
     return after.start();
 }
 
@@ -84,7 +217,7 @@ const Element* contextElementAt(const BoundaryPoint& point) {
 DomResult insertAdjacentHtml(Element& element, AdjacentPosition where, std::string_view html) {
     const bool inside = where == AdjacentPosition::AfterBegin || where == AdjacentPosition::BeforeEnd;
     const Element* context = inside ? &element : element.parentElement();
-    if (!context || context->isVoid())
+    if (!acceptsMarkup(context) || context->isVoid())
         return DomResult::NotAllowed;
     BoundaryPoint point;
     switch (where) {
@@ -107,7 +240,7 @@ DomResult insertAdjacentHtml(Element& element, AdjacentPosition where, std::stri
 
 DomResult replaceElementByHtml(Element& element, std::string_view html) {
     const Element* context = element.parentElement();
-    if (!context)
+    if (!acceptsMarkup(context))
         return DomResult::NotAllowed;
     std::vector<std::unique_ptr<Node>> nodes = parseHtmlFor(*context, html);
     const BoundaryPoint place = pointBefore(element);
@@ -117,7 +250,7 @@ DomResult replaceElementByHtml(Element& element, std::string_view html) {
 }
 
 DomResult replaceContentByHtml(Element& element, std::string_view html) {
-    if (element.isVoid())
+    if (!acceptsMarkup(&element) || element.isVoid())
         return DomResult::NotAllowed;
     std::vector<std::unique_ptr<Node>> nodes = parseHtmlFor(element, html);
     while (element.childCount() > 0)
@@ -137,6 +270,24 @@ Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper) {
     document.insertNodes(parent, index, std::move(nodes));
     document.moveNodes(first, count, added, 0);
     return added;
+}
+
+void splitElementAt(Element& element, const BoundaryPoint& point) {
+    Document& document = element.document();
+    Node* current = point.node;
+    std::size_t index = point.offset;
+    while (true) {
+        std::vector<std::unique_ptr<Node>> copy;
+        copy.push_back(current->cloneShallow());
+        Node& added = *copy.back();
+        document.insertNodes(*current->parent(), current->index() + 1, std::move(copy));
+        if (index < current->childCount())
+            document.moveNodes(*current->child(index), current->childCount() - index, added, 0);
+        if (current == &element)
+            return;
+        index = current->index() + 1;
+        current = current->parent();
+    }
 }
 
 void unwrapElement(Element& element) {

@@ -16,7 +16,13 @@ namespace pls::page {
 // Removes empty text nodes and merges neighbouring text at the joint before child index of parent.
 void normalizeJoint(Node& parent, std::size_t index);
 
-// Inserts the nodes at the point (splitting a text node there) and returns the point right after them.
+// Whether HTML may be inserted into this element: not into the root or HEAD, where the parser would not keep
+// body content.
+bool acceptsMarkup(const Element* context);
+
+// Inserts the nodes at the point (splitting a text node there) and returns the point right after them. In a
+// table part, nodes it cannot hold go in front of the table, as the parser would put them; in a link, links
+// give up their tags; in a P, blocks go beside it.
 BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_ptr<Node>> nodes);
 
 // The HTML parsed as content of the context element. Plain text for an ordinary text container skips the
@@ -32,6 +38,9 @@ DomResult replaceContentByHtml(Element& element, std::string_view html);
 
 // Moves the nodes [first, last] of one parent into a new element that takes their place; returns it.
 Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper);
+// Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
+// (and of each element between) placed right after it.
+void splitElementAt(Element& element, const BoundaryPoint& point);
 // Replaces the element by its children.
 void unwrapElement(Element& element);
 

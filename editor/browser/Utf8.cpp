@@ -1,10 +1,23 @@
 #include "Utf8.h"
 
+#include <array>
+
 namespace pls::page::utf8 {
 
 namespace {
 
-constexpr std::string_view replacement = "\xEF\xBF\xBD";
+void appendCodePoint(std::string& text, char32_t c) {
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 bool isContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
@@ -45,20 +58,31 @@ std::size_t validSequenceLength(std::string_view s, std::size_t i) {
 
 } // namespace
 
-std::string sanitize(std::string_view bytes) {
-    std::string result;
-    result.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (const std::size_t length = validSequenceLength(bytes, i)) {
-            result.append(bytes.substr(i, length));
-            i += length;
-        } else {
-            result.append(replacement);
-            ++i;
-        }
+bool isValid(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = validSequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        i += length;
     }
-    return result;
+    return true;
+}
+
+std::string fromPageBytes(std::string_view bytes) {
+    if (isValid(bytes))
+        return std::string(bytes);
+    // Code points of the bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+    static constexpr std::array<char32_t, 32> high{
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 4);
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        appendCodePoint(text, value >= 0x80 && value < 0xA0 ? high[value - 0x80] : value);
+    }
+    return text;
 }
 
 std::size_t nextLength(std::string_view text, std::size_t offset) {

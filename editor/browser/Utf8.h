@@ -6,8 +6,12 @@
 
 namespace pls::page::utf8 {
 
-// The text with every byte that does not belong to a valid UTF-8 sequence replaced by U+FFFD.
-std::string sanitize(std::string_view bytes);
+bool isValid(std::string_view bytes);
+
+// Page bytes as UTF-8 text. Bytes that are not valid UTF-8 are taken as a whole for Windows-1252 (WHATWG
+// Encoding Standard, "windows-1252"), the code page in which older pages of the program were written, so
+// their accented letters survive instead of turning into replacement characters.
+std::string fromPageBytes(std::string_view bytes);
 
 // Byte length of the code point that starts at offset (text must be valid UTF-8; 0 at the end).
 std::size_t nextLength(std::string_view text, std::size_t offset);

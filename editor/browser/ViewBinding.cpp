@@ -154,7 +154,8 @@ ViewPoint ViewBinding::ToView(const BoundaryPoint& point) const {
     return view;
 }
 
-void ViewBinding::NoteReportedPoint(const QPoint& position, const ViewPoint& caret, const std::optional<QRect>& box) {
+void ViewBinding::NoteReportedPoint(const QPoint& position, const ViewPoint& caret,
+                                    const std::optional<QRect>& box) {
     reported_ = Reported{position, caret, box};
 }
 

@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QObject>
-
 #include <functional>
 #include <map>
 
@@ -17,10 +16,10 @@ namespace pls::page {
 class Document;
 }
 
-// Keeps the browser view equal to the program's document: the page is shown from the document's serialization,
-// and every change of the document afterwards reaches the view as the same change, in order. It also translates
-// between the view's (node path, UTF-16 offset) positions and the document's boundary points, and answers the
-// layout questions of the document from what the view reported.
+// Keeps the browser view equal to the program's document: the page is shown from the document's
+// serialization, and every change of the document afterwards reaches the view as the same change, in order.
+// It also translates between the view's (node path, UTF-16 offset) positions and the document's boundary
+// points, and answers the layout questions of the document from what the view reported.
 class ViewBinding : public QObject, public pls::page::DocumentObserver, public pls::page::LayoutOracle {
     Q_OBJECT
 
@@ -32,7 +31,8 @@ public:
     void Show(pls::page::Document& document, const QString& path);
     // True from the moment the view shows the document and reports its input.
     bool Ready() const { return ready_; }
-    // Sends the changes made so far to the view. Changes are also sent by themselves at the next event-loop turn.
+    // Sends the changes made so far to the view. Changes are also sent by themselves at the next event-loop
+    // turn.
     void Flush();
     // Shows the document's selection in the view.
     void ShowSelection();

@@ -152,9 +152,9 @@ TEST_F(WBUCTest, RightClickIsReportedOnce) {
 }
 
 TEST_F(WBUCTest, MapFontSize) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1", "xx-small"}, {"3", "small"}, {"6", "x-large"}, {"x-large", "6"}, {"small", "3"},
-        {"7", "2"},        {"", "2"},      {"Small", "2"},   {"3 ", "2"}};
+    const std::pair<const char*, const char*> cases[] = {{"1", "xx-small"}, {"3", "small"}, {"6", "x-large"},
+                                                         {"x-large", "6"},  {"small", "3"}, {"7", "2"},
+                                                         {"", "2"},         {"Small", "2"}, {"3 ", "2"}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(WBUC::MapFontSize(in), out) << '"' << in << '"';
 }
@@ -184,7 +184,7 @@ TEST_F(WBUCTest, DocumentChangesShowInTheView) {
     surface_.SetBGColor("#00FF00");
     surface_.SetTitle("Dear Ann");
     QString colour;
-    QTest::qWaitFor(
+    EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             surface_.View().page()->runJavaScript("document.body.getAttribute('bgcolor')",
                                                   QWebEngineScript::ApplicationWorld,
@@ -192,8 +192,7 @@ TEST_F(WBUCTest, DocumentChangesShowInTheView) {
             QTest::qWait(50);
             return colour == "#00FF00";
         },
-        kTimeout);
-    EXPECT_EQ(colour, "#00FF00");
+        kTimeout));
     EXPECT_TRUE(QTest::qWaitFor([&] { return surface_.View().title() == "Dear Ann"; }, kTimeout));
 }
 

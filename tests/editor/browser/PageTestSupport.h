@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Document.h"
+#include "Element.h"
+#include "TextRange.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace pls::page::test {
+
+// A page whose body holds the HTML; "[" and "]" (or one "|" for a caret) in it mark a range, which
+// markedRange finds and removes.
+std::unique_ptr<Document> page(std::string_view bodyHtml);
+std::string bodyHtml(const Document& document);
+TextRange markedRange(Document& document);
+// The first element of the page with the tag (any case); fails the test when there is none.
+Element& firstElement(Document& document, std::string_view tag);
+// The body's HTML with the range shown by the same marks.
+std::string showRange(const TextRange& range);
+
+} // namespace pls::page::test
