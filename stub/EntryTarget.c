@@ -64,8 +64,12 @@ static EntryTargetResult ResolveExisting(ExtractContext* context, size_t nameSta
     }
     int answer = AskOverwrite(context, context->path + nameStart);
     *renamed = answer == OVERWRITE_RENAME;
-    if (answer == OVERWRITE_NO || answer == OVERWRITE_NONE || *renamed)
+    if (*renamed)
         return ENTRY_TARGET_SKIP;
+    if (answer == OVERWRITE_NO || answer == OVERWRITE_NONE) {
+        ++context->processed;
+        return ENTRY_TARGET_SKIP;
+    }
     StubFiles_MakeWritable(context->path);
     return ENTRY_TARGET_WRITE;
 }

@@ -56,7 +56,7 @@ static void ExtractEntries(ExtractContext* context, const CentralDirectory* dire
 }
 
 static ExtractResult FinalResult(const ExtractContext* context) {
-    if (context->extracted == 0 && context->worst <= EXTRACT_WARNING) {
+    if (context->processed == 0 && context->worst <= EXTRACT_WARNING) {
         if (context->skippedForMethod)
             return EXTRACT_UNSUPPORTED;
         return context->skippedForPassword ? EXTRACT_NEED_PASSWORD : EXTRACT_NOTHING;

@@ -17,7 +17,8 @@ typedef struct ExtractContext {
     unsigned char* out;   /* ENTRY_OUTPUT_BUFFER_SIZE: inflated data, extra fields, the end-record search */
     long long shift;      /* bytes in front of the archive proper */
     ExtractResult worst;
-    unsigned long extracted, skippedForMethod, skippedForPassword;
+    unsigned long processed; /* extracted, or kept as it was by the overwrite answer */
+    unsigned long skippedForMethod, skippedForPassword;
     int overwriteAll, overwriteNone, passwordCancelledAll;
     char password[PASSWORD_MAX]; /* the last password that fitted; empty at first */
     CentralEntry entry;

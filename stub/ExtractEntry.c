@@ -157,7 +157,7 @@ static int WriteFile(ExtractContext* context, EntrySource* source) {
         ExtractContext_Note(context, EXTRACT_ERROR);
         return -1;
     }
-    ++context->extracted;
+    ++context->processed;
     ArchiveInput_Seek(&context->input, source->start + (source->encrypted ? PKWARE_HEADER_SIZE : 0));
     EntryDataJob job = {&context->input,    source->length,        context->entry.uncompressedSize,
                         context->entry.crc, context->entry.method, source->encrypted ? &source->cipher : NULL,
@@ -211,7 +211,7 @@ void ExtractEntry_Run(ExtractContext* context, EntryPosition position) {
     case ENTRY_TARGET_SKIP:
         return;
     case ENTRY_TARGET_FOLDER_MADE:
-        ++context->extracted;
+        ++context->processed;
         return;
     case ENTRY_TARGET_WRITE:
         if (WriteFile(context, &source) != 0)
