@@ -28,7 +28,9 @@ struct PasswordCase {
     std::vector<std::string> prompts;
 };
 
-std::ostream& operator<<(std::ostream& out, const PasswordCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const PasswordCase& c) {
+    return out << c.name;
+}
 
 const std::vector<PasswordCase> kPasswordCases = {
     {"EncryptedEntryAmongOthersIsSkipped",
@@ -87,16 +89,36 @@ struct OverwriteCase {
     std::vector<std::string> questions;
 };
 
-std::ostream& operator<<(std::ostream& out, const OverwriteCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const OverwriteCase& c) {
+    return out << c.name;
+}
 
 const std::vector<OverwriteCase> kOverwriteCases = {
-    {"YesReplaces", {{OVERWRITE_YES, ""}, {OVERWRITE_YES, ""}}, 0, {{"a.txt", "new a"}, {"b.txt", "new b"}},
+    {"YesReplaces",
+     {{OVERWRITE_YES, ""}, {OVERWRITE_YES, ""}},
+     0,
+     {{"a.txt", "new a"}, {"b.txt", "new b"}},
      {"a.txt", "b.txt"}},
-    {"AnyOtherAnswerReplaces", {{1, ""}, {1, ""}}, 0, {{"a.txt", "new a"}, {"b.txt", "new b"}}, {"a.txt", "b.txt"}},
-    {"NoKeepsTheOldFile", {{OVERWRITE_NO, ""}, {OVERWRITE_YES, ""}}, 0, {{"a.txt", "old a"}, {"b.txt", "new b"}},
+    {"AnyOtherAnswerReplaces",
+     {{1, ""}, {1, ""}},
+     0,
+     {{"a.txt", "new a"}, {"b.txt", "new b"}},
      {"a.txt", "b.txt"}},
-    {"NoneKeepsAllWithoutAsking", {{OVERWRITE_NONE, ""}}, 0, {{"a.txt", "old a"}, {"b.txt", "old b"}}, {"a.txt"}},
-    {"AllReplacesAllWithoutAsking", {{OVERWRITE_ALL, ""}}, 0, {{"a.txt", "new a"}, {"b.txt", "new b"}}, {"a.txt"}},
+    {"NoKeepsTheOldFile",
+     {{OVERWRITE_NO, ""}, {OVERWRITE_YES, ""}},
+     0,
+     {{"a.txt", "old a"}, {"b.txt", "new b"}},
+     {"a.txt", "b.txt"}},
+    {"NoneKeepsAllWithoutAsking",
+     {{OVERWRITE_NONE, ""}},
+     0,
+     {{"a.txt", "old a"}, {"b.txt", "old b"}},
+     {"a.txt"}},
+    {"AllReplacesAllWithoutAsking",
+     {{OVERWRITE_ALL, ""}},
+     0,
+     {{"a.txt", "new a"}, {"b.txt", "new b"}},
+     {"a.txt"}},
     {"RenameWritesUnderTheNewName",
      {{OVERWRITE_RENAME, "c/a2.txt"}, {OVERWRITE_YES, ""}},
      0,
@@ -117,7 +139,8 @@ TEST_P(OverwriteCases, ExistingFilesFollowTheAnswers) {
     std::ofstream(run.target() / "a.txt") << "old a";
     std::ofstream(run.target() / "b.txt") << "old b";
     run.overwriteAnswers = c.answers;
-    EXPECT_EQ(run.Extract(zb::Build({{.name = "a.txt", .data = "new a"}, {.name = "b.txt", .data = "new b"}}).bytes),
+    EXPECT_EQ(run.Extract(
+                  zb::Build({{.name = "a.txt", .data = "new a"}, {.name = "b.txt", .data = "new b"}}).bytes),
               c.result)
         << run.reports;
     for (const auto& [name, content] : c.files)
@@ -147,14 +170,17 @@ struct TimeCase {
     std::time_t expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const TimeCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const TimeCase& c) {
+    return out << c.name;
+}
 
 class TimeCases : public ::testing::TestWithParam<TimeCase> {};
 
 TEST_P(TimeCases, FileGetsTheEntrysModificationTime) {
     ExtractRun run;
     // 2025-01-15 12:00:00 in the DOS fields.
-    ASSERT_EQ(run.Extract(zb::Build({{.name = "a.txt", .data = "a", .extra = GetParam().extra}}).bytes), EXTRACT_OK)
+    ASSERT_EQ(run.Extract(zb::Build({{.name = "a.txt", .data = "a", .extra = GetParam().extra}}).bytes),
+              EXTRACT_OK)
         << run.reports;
     struct stat info {};
     ASSERT_EQ(stat((run.target() / "a.txt").c_str(), &info), 0);
@@ -167,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeCase{"ExtendedTimeStamp", zb::ExtendedTimeStamp(1600000000), 1600000000},
                       TimeCase{"InfoZipUnixBlock", zb::UnixOldBlock(1500000000, 1400000000), 1400000000},
                       TimeCase{"TimeStampWinsOverUnixBlock",
-                               zb::UnixOldBlock(1, 1400000000) + zb::ExtendedTimeStamp(1600000000), 1600000000}),
+                               zb::UnixOldBlock(1, 1400000000) + zb::ExtendedTimeStamp(1600000000),
+                               1600000000}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ExtractAttributes, ReadOnlyEntryIsReadOnlyAndStillReplacedOnTheNextRun) {
@@ -183,18 +210,20 @@ TEST(ExtractAttributes, ReadOnlyEntryIsReadOnlyAndStillReplacedOnTheNextRun) {
 
 TEST(ExtractAttributes, UnixEntriesKeepTheirPermissions) {
     ExtractRun run;
-    ASSERT_EQ(run.Extract(zb::Build({{.name = "a.txt", .data = "a", .hostSystem = zb::kHostUnix,
-                                      .externalAttributes = 0x01}})
-                              .bytes),
-              EXTRACT_OK);
+    ASSERT_EQ(
+        run.Extract(
+            zb::Build(
+                {{.name = "a.txt", .data = "a", .hostSystem = zb::kHostUnix, .externalAttributes = 0x01}})
+                .bytes),
+        EXTRACT_OK);
     EXPECT_NE(fs::status(run.target() / "a.txt").permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 TEST(ExtractReports, EachExtractedFileIsReportedWithItsFigures) {
     ExtractRun run;
     std::string data(1000, 'x');
-    ASSERT_EQ(run.Extract(zb::Build({{.name = "x.txt", .data = data}, {.name = "s.txt", .data = "ss",
-                                                                       .method = zb::kStored}})
+    ASSERT_EQ(run.Extract(zb::Build({{.name = "x.txt", .data = data},
+                                     {.name = "s.txt", .data = "ss", .method = zb::kStored}})
                               .bytes),
               EXTRACT_OK);
     ASSERT_EQ(run.entryReportNames, (std::vector<std::string>{"x.txt", "s.txt"}));
