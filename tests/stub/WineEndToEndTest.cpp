@@ -154,8 +154,9 @@ TEST_P(WineEndToEnd, ExtractsIntoTempAndOpensThePageOnlyWhenAllWentWell) {
         EXPECT_EQ(opened, "");
     }
     for (const LibzipEntry& entry : c.archive) {
-        if (std::find(c.extracted.begin(), c.extracted.end(), entry.name) != c.extracted.end())
+        if (std::find(c.extracted.begin(), c.extracted.end(), entry.name) != c.extracted.end()) {
             EXPECT_EQ(ReadAll(TempFolder() / entry.name), entry.data) << entry.name;
+        }
     }
     for (const std::string& name : c.notExtracted)
         EXPECT_FALSE(fs::exists(TempFolder() / name)) << name;
