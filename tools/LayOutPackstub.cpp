@@ -1,4 +1,5 @@
-// Lays out the linked package stub as the Giftlet writer needs it, and checks the result:
+// Lays out the linked package stub (PE32, or PE32+ for the 64-bit test build) as the Giftlet writer needs it,
+// and checks the result:
 //   LayOutPackstub <linked exe> <icon file> <output exe>
 // The output is exactly kStubSize bytes; the icon image (resource RT_ICON 1) lies at kIconOffset with the
 // group icon IDI_ICON1 right after it and zero bytes to the end, the header checksum is 0, and headers,
@@ -58,9 +59,10 @@ struct Section {
     std::uint32_t virtualSize, virtualAddress, rawSize, rawOffset;
 };
 
-// The fields of a PE32 image that the layout touches.
+// The fields of a PE32 or PE32+ image that the layout touches.
 struct PeImage {
     std::uint32_t optional = 0;
+    std::uint32_t dataDirectories = 0;
     std::uint32_t sectionAlignment = 0, fileAlignment = 0;
     std::vector<Section> sections;
 
@@ -69,14 +71,17 @@ struct PeImage {
         Require(Get(file, 0, 2) == 0x5A4D, "no MZ header");
         std::uint32_t peAt = Get(file, 0x3C, 4);
         Require(Get(file, peAt, 4) == 0x4550, "no PE signature");
-        Require(Get(file, peAt + 4, 2) == 0x14C, "not a 32-bit x86 image");
+        std::uint32_t machine = Get(file, peAt + 4, 2);
+        Require(machine == 0x14C || machine == 0x8664, "not an x86 image");
         std::uint32_t count = Get(file, peAt + 6, 2);
         std::uint32_t optionalSize = Get(file, peAt + 20, 2);
         pe.optional = peAt + 24;
-        Require(Get(file, pe.optional, 2) == 0x10B, "not a PE32 optional header");
+        std::uint32_t magic = Get(file, pe.optional, 2);
+        Require(magic == 0x10B || magic == 0x20B, "not a PE32 or PE32+ optional header");
+        pe.dataDirectories = pe.optional + (magic == 0x10B ? 96 : 112);
         pe.sectionAlignment = Get(file, pe.optional + 32, 4);
         pe.fileAlignment = Get(file, pe.optional + 36, 4);
-        Require(Get(file, pe.optional + 92, 4) > kResourceDirectory, "no resource directory entry");
+        Require(Get(file, pe.dataDirectories - 4, 4) > kResourceDirectory, "no resource directory entry");
         for (std::uint32_t i = 0; i < count; ++i) {
             std::uint32_t at = pe.optional + optionalSize + 40 * i;
             Require(at + 40 <= file.size(), "section table beyond the file");
@@ -93,7 +98,7 @@ struct PeImage {
     }
 
     std::uint32_t ResourceRva(const Bytes& file) const {
-        return Get(file, optional + 96 + 8 * kResourceDirectory, 4);
+        return Get(file, dataDirectories + 8 * kResourceDirectory, 4);
     }
 
     const Section& ResourceSection(const Bytes& file) const {
@@ -203,7 +208,7 @@ Bytes LayOut(Bytes file) {
     std::uint32_t rawSize = kStubSize - rsrc.rawOffset;
     Put(moved, rsrc.header + 8, rawSize, 4);
     Put(moved, rsrc.header + 16, rawSize, 4);
-    Put(moved, pe.optional + 96 + 8 * kResourceDirectory + 4, placeAt - rsrc.rawOffset, 4);
+    Put(moved, pe.dataDirectories + 8 * kResourceDirectory + 4, placeAt - rsrc.rawOffset, 4);
     Put(moved, pe.optional + 8, Get(file, pe.optional + 8, 4) + rawSize - rsrc.rawSize,
         4); // initialised data
     Put(moved, pe.optional + 56, AlignUp(rsrc.virtualAddress + rawSize, pe.sectionAlignment), 4);
