@@ -32,7 +32,8 @@ static int MakeParentFolders(ExtractContext* context, size_t nameStart) {
 }
 
 static EntryTargetResult RefuseName(ExtractContext* context, EntryPathKind kind) {
-    const char* why = kind == ENTRY_PATH_TOO_LONG ? "path too long" : "name would leave the target folder";
+    const char* why =
+        kind == ENTRY_PATH_TOO_LONG ? "path too long" : "name is empty, absolute or leaves the folder";
     ExtractReport_Print(context->callbacks, "   skipping: %-22s  %s\n", context->entry.name, why);
     ExtractContext_Note(context, EXTRACT_ERROR);
     return ENTRY_TARGET_SKIP;

@@ -66,7 +66,8 @@ static int TryPassword(const CentralEntry* entry, PkwareCipher* cipher, const ch
 /* The empty password and the last one that fitted are tried first; then the callback may give others. */
 static int OpenCipher(ExtractContext* context, PkwareCipher* cipher, const unsigned char* header) {
     const CentralEntry* entry = &context->entry;
-    if (TryPassword(entry, cipher, "", header) || TryPassword(entry, cipher, context->password, header))
+    if (TryPassword(entry, cipher, "", header) ||
+        (context->password[0] && TryPassword(entry, cipher, context->password, header)))
         return 1;
     const char* prompt = "Enter password for: ";
     for (int asked = 0; asked < PASSWORD_PROMPTS_MAX && !context->passwordCancelledAll; ++asked) {
