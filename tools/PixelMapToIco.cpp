@@ -54,7 +54,7 @@ Bytes ImageData(const std::vector<std::string>& rows) {
     for (std::uint32_t field : {0u, 640u, 0u, 0u, 0u, 0u})
         PutLe(image, field, 4);
     for (std::uint32_t rgb : kPalette)
-        PutLe(image, ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16), 4);
+        PutLe(image, rgb, 4); // RGBQUAD: blue, green, red, 0
     for (int y = kSize - 1; y >= 0; --y)
         for (int x = 0; x < kSize; x += 2)
             image.push_back(

@@ -62,3 +62,27 @@ INSTANTIATE_TEST_SUITE_P(Stub, LayOutPackstub, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
 
 } // namespace
+
+namespace {
+
+std::uint32_t Le32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+TEST(StubIcon, IsOne32By32SixteenColourImageWithTheIconPalette) {
+    std::string image = ReadAll(PLS_PACKSTUB_ICON).substr(22);
+    ASSERT_EQ(image.size(), 744u);
+    EXPECT_EQ(Le32(image, 0), 40u);            // header size
+    EXPECT_EQ(Le32(image, 4), 32u);            // width
+    EXPECT_EQ(Le32(image, 8), 64u);            // height of colour and mask
+    EXPECT_EQ(Le32(image, 12), 4u << 16 | 1u); // 1 plane, 4 bits per pixel
+    EXPECT_EQ(Le32(image, 20), 640u);          // image size
+    // Colour table entries are blue, green, red, 0.
+    EXPECT_EQ(Le32(image, 40 + 4 * 9), 0xFF0000u) << "colour 9 is red";
+    EXPECT_EQ(Le32(image, 40 + 4 * 11), 0xFFFF00u) << "colour 11 is yellow";
+}
+
+} // namespace
