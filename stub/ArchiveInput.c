@@ -31,13 +31,20 @@ void ArchiveInput_Seek(ArchiveInput* input, long long offset) {
     input->position = offset;
 }
 
+/* Reads from the file at the current position, past the buffer. */
+static size_t ReadDirect(ArchiveInput* input, unsigned char* destination, size_t count) {
+    if (input->position < 0 || input->position >= input->size ||
+        fseek(input->file, (long)input->position, SEEK_SET) != 0)
+        return 0;
+    size_t got = fread(destination, 1, count, input->file);
+    input->position += (long long)got;
+    return got;
+}
+
 static int Fill(ArchiveInput* input) {
-    if (input->position < 0 || input->position >= input->size)
-        return -1;
-    if (fseek(input->file, (long)input->position, SEEK_SET) != 0)
-        return -1;
     input->bufferStart = input->position;
-    input->bufferFill = fread(input->buffer, 1, ARCHIVE_INPUT_BUFFER_SIZE, input->file);
+    input->bufferFill = ReadDirect(input, input->buffer, ARCHIVE_INPUT_BUFFER_SIZE);
+    input->position = input->bufferStart;
     return input->bufferFill ? 0 : -1;
 }
 
@@ -46,7 +53,16 @@ size_t ArchiveInput_Read(ArchiveInput* input, void* destination, size_t count) {
     size_t done = 0;
     while (done < count) {
         long long inBuffer = input->position - input->bufferStart;
-        if (inBuffer < 0 || inBuffer >= (long long)input->bufferFill) {
+        int buffered = inBuffer >= 0 && inBuffer < (long long)input->bufferFill;
+        /* A whole buffer's worth that the buffer does not hold needs no second copy. */
+        if (!buffered && count - done >= ARCHIVE_INPUT_BUFFER_SIZE) {
+            size_t got = ReadDirect(input, out + done, count - done);
+            done += got;
+            if (!got)
+                break;
+            continue;
+        }
+        if (!buffered) {
             if (Fill(input) != 0)
                 break;
             inBuffer = 0;
