@@ -3,10 +3,13 @@
 #include "ExtractRun.h"
 #include "ZipBuilder.h"
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/resource.h>
 
 namespace zb = zipbuilder;
 namespace fs = std::filesystem;
@@ -217,6 +220,23 @@ const std::vector<ArchiveCase> kCases = {
          return bytes;
      },
      3, Expect::Exactly, kCardFiles, "expected central file header signature not found (file #4)"},
+    {"NoEntriesCounted",
+     [] {
+         std::string bytes = Card();
+         std::size_t end = bytes.rfind("PK\x05\x06");
+         bytes[end + 8] = bytes[end + 10] = 0;
+         return bytes;
+     },
+     11,
+     Expect::Exactly,
+     {},
+     ""},
+    {"VmsEntryMayNeedVersion42",
+     [] { return zb::Build({{.name = "v.txt", .data = "vms", .versionNeeded = 42, .hostSystem = 2}}).bytes; },
+     0,
+     Expect::Exactly,
+     {{"v.txt", "vms"}},
+     ""},
     {"NoEndRecord",
      [] { return std::string(5000, 'r'); },
      2,
@@ -287,6 +307,27 @@ TEST_P(ArchiveCases, ResultFilesAndReports) {
 
 INSTANTIATE_TEST_SUITE_P(Stub, ArchiveCases, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
+
+// A file-size limit makes writes fail as on a full disk; the extraction stops at the first failed write.
+TEST(ExtractArchive, FailedWriteIsDiskFullAndEndsTheExtraction) {
+    ExtractRun run;
+    std::string archive = zb::Build({{.name = "big.bin", .data = std::string(300000, 'b')},
+                                     {.name = "after.txt", .data = "after"}})
+                              .bytes;
+    std::ofstream(run.root() / "archive.zip", std::ios::binary) << archive;
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 100000;
+    auto previous = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    int result = run.ExtractFile(run.root() / "archive.zip");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previous);
+    EXPECT_EQ(result, EXTRACT_DISK_FULL) << run.reports;
+    EXPECT_NE(run.reports.find("write error (disk full?)."), std::string::npos) << run.reports;
+    EXPECT_FALSE(fs::exists(run.target() / "after.txt"));
+}
 
 TEST(ExtractArchive, MissingArchiveFileCannotBeOpened) {
     ExtractRun run;
