@@ -4,6 +4,7 @@
 #include "ExtractArchive.h"
 
 #include <stdlib.h>
+#include <string.h>
 #include <windows.h>
 
 static int DiscardText(void* user, const char* text, unsigned long length) {
