@@ -5,10 +5,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-webengine-dev qt6-webchannel-dev libgl-dev
-  libgumbo-dev libzip-dev
-  libz-mingw-w64-dev gcc-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386
+  libgumbo-dev libzip-dev zlib1g-dev
+  libz-mingw-w64-dev gcc-mingw-w64-i686 binutils-mingw-w64-i686 gcc-mingw-w64-x86-64
+  wine wine32:i386 wine64
   libgtest-dev xvfb
+  clang libarchive-tools
   fonts-liberation2 fonts-dejavu fonts-comic-neue
 )
 
