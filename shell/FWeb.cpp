@@ -5,9 +5,8 @@
 #include "ModFileOps.h"
 #include "ModSettings.h"
 #include "NumberedTexts.h"
-#include "PageFileView.h"
-#include "PageView.h"
 #include "ToolStrip.h"
+#include "WBUC.h"
 #include "WorkWindow.h"
 
 #include <QAction>
@@ -35,8 +34,7 @@ FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
     setObjectName("FWeb");
     menus_ = std::make_unique<MainMenus>(menuBar(), this);
     BuildClientArea();
-    surface_ = std::make_unique<PageFileView>(*jWB_);
-    workspace_ = std::make_unique<ProjectWorkspace>(state_, *surface_, dialogs_);
+    workspace_ = std::make_unique<ProjectWorkspace>(state_, *jWB_, dialogs_);
     projects_ = std::make_unique<SavedProjects>(state_, *workspace_, dialogs_);
     fOps_ = std::make_unique<FOps>(*projects_);
     ConnectCommands();
@@ -61,8 +59,8 @@ void FWeb::BuildClientArea() {
     client_->installEventFilter(this);
     setCentralWidget(client_);
 
-    jWB_ = new PageView(client_);
-    jWB_->setObjectName("jWB");
+    jWB_ = new WBUC(store_, client_);
+    jWB_->SetCompat4(state_.Compat4Mode);
 
     frTool2_ = new QFrame(client_);
     frTool2_->setObjectName("FrTool2");
@@ -238,12 +236,13 @@ bool FWeb::QuitProgram() {
             SaveProject();
     }
     fOps_->hide();
+    jWB_->UnHook();
     DeleteTree(state_.WorkFolder);
 
     SessionSettings session;
-    session.bodyColor = store_.read(SettingsStore::kSettings, "BCol", "#000000");
-    session.bodyFace = store_.read(SettingsStore::kSettings, "BFace", "Arial, Helvetica");
-    session.bodySize = store_.read(SettingsStore::kSettings, "BSz", "3");
+    session.bodyColor = jWB_->BodyFontColor();
+    session.bodyFace = jWB_->BodyFontName();
+    session.bodySize = jWB_->BodyFontSize();
     session.windowState = isMinimized()   ? WindowState::Minimized
                           : isMaximized() ? WindowState::Maximized
                                           : WindowState::Normal;

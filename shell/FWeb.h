@@ -11,7 +11,7 @@
 
 class FOps;
 class FontControls;
-class PageView;
+class WBUC;
 class SettingsStore;
 class ToolStrip;
 class WorkWindow;
@@ -40,7 +40,7 @@ public:
     FontControls& Fonts() const { return *frFont_; }
     ToolStrip& Tools() const { return *frTool_; }
     WorkWindow& Work() const { return *frWork_; }
-    PageView& jWB() const { return *jWB_; }
+    WBUC& jWB() const { return *jWB_; }
     FOps& Ops() const { return *fOps_; }
 
 signals:
@@ -74,9 +74,8 @@ private:
     FontControls* frFont_ = nullptr;
     WorkWindow* frWork_ = nullptr;
     QWidget* frCaret_ = nullptr;
-    PageView* jWB_ = nullptr;
+    WBUC* jWB_ = nullptr;
     std::unique_ptr<MainMenus> menus_;
-    std::unique_ptr<PageSurface> surface_;
     std::unique_ptr<ProjectWorkspace> workspace_;
     std::unique_ptr<SavedProjects> projects_;
     std::unique_ptr<FOps> fOps_;

@@ -162,7 +162,8 @@ TEST_F(FWebTest, QuittingSavedProjectAsksOnlyAboutThePage) {
     EXPECT_TRUE(window_.close());
     ASSERT_EQ(dialogs_.asked().size(), 1u);
     EXPECT_EQ(dialogs_.asked()[0].text, "Save changes to this page?");
-    EXPECT_EQ(ReadWholeFile(saved + "/wgcard.html").text, "<HTML><BODY>trip</BODY></HTML>");
+    const QByteArray page = ReadWholeFile(saved + "/wgcard.html").text;
+    EXPECT_TRUE(page.startsWith("<HTML>") && page.contains(">trip</BODY>")) << page.toStdString();
     EXPECT_FALSE(FolderExists(state_.WorkFolder));
 }
 
