@@ -125,8 +125,15 @@ void ViewBinding::MeasureCaret(const BoundaryPoint& point, std::function<void(st
         done(std::nullopt);
         return;
     }
+    // The question travels with the changes before it, so the view answers in one trip.
+    const int id = nextMeasure_++;
+    const ViewPoint at = ToView(point);
+    QJsonArray path;
+    for (int index : at.path)
+        path.append(index);
+    measuring_[id] = std::move(done);
+    pending_.append(QJsonObject{{"op", "caret"}, {"id", id}, {"path", path}, {"offset", at.offset}});
     Flush();
-    measuring_[view_.RequestCaretRect(ToView(point))] = std::move(done);
 }
 
 std::optional<BoundaryPoint> ViewBinding::ToModel(const ViewPoint& point) const {

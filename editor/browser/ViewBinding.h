@@ -69,6 +69,7 @@ private:
     bool flushScheduled_ = false;
     QJsonArray pending_;
     std::map<int, std::function<void(std::optional<QRect>)>> measuring_;
+    int nextMeasure_ = 1;
 
     struct Reported {
         QPoint position;

@@ -88,10 +88,31 @@
         return element;
     }
 
-    // The program's changes, in the order they happened in the document model.
-    function apply(changes) {
+    // Changes only the characters that differ, as typing does, so the engine re-lays out as little as it can.
+    function replaceText(node, data) {
+        const old = node.data;
+        let start = 0;
+        while (start < old.length && start < data.length && old[start] === data[start]) {
+            start++;
+        }
+        let end = 0;
+        while (end < old.length - start && end < data.length - start &&
+               old[old.length - 1 - end] === data[data.length - 1 - end]) {
+            end++;
+        }
+        node.replaceData(start, old.length - start - end, data.substring(start, data.length - end));
+    }
+
+    // The program's changes, in the order they happened in the document model. A "caret" entry asks for the
+    // caret rectangle once the changes before it are in place.
+    function apply(bridge, changes) {
         for (const change of changes) {
             const node = nodeAt(change.path);
+            if (change.op === "caret") {
+                const rect = caretRect(node, change.offset);
+                bridge.caretRect(change.id, rect ? rect : {x: -1, y: -1, height: 0});
+                continue;
+            }
             if (!node) {
                 continue;
             }
@@ -111,7 +132,7 @@
                 }
                 break;
             case "text":
-                node.data = change.data;
+                replaceText(node, change.data);
                 break;
             case "attribute":
                 if (change.value === null) {
@@ -174,7 +195,7 @@
             bridge.selectionChanged(pathOf(s.anchorNode), s.anchorOffset, pathOf(s.focusNode), s.focusOffset);
         });
 
-        bridge.changesReady.connect((changes) => apply(JSON.parse(changes)));
+        bridge.changesReady.connect((changes) => apply(bridge, JSON.parse(changes)));
         bridge.selectRequested.connect(select);
         bridge.caretRectRequested.connect((id, path, offset) => {
             const rect = caretRect(nodeAt(path), offset);

@@ -151,6 +151,22 @@ TEST_F(WBUCTest, RightClickIsReportedOnce) {
     EXPECT_TRUE(surface_.HasCurrentElement()) << "a right press keeps the selection state";
 }
 
+TEST_F(WBUCTest, SelectionAndHoverInTheViewReachTheDocument) {
+    Load(kPage);
+    QSignalSpy hovers(&surface_, &WBUC::ElementHover);
+    QTest::mouseMove(surface_.window()->windowHandle(),
+                     surface_.View().mapTo(surface_.window(), CentreOf("img")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hovers.isEmpty(); }, kTimeout));
+    EXPECT_EQ(hovers.last().at(0).toString(), "IMG");
+
+    // What the user drags over arrives as the document's selection; the FONT's text node is HTML > BODY >
+    // FONT.
+    surface_.View().Select({{0, 1, 0, 0}, 0}, {{0, 1, 0, 0}, 5});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SelectedText() == "Hello"; }, kTimeout))
+        << SelectedText().toStdString();
+    EXPECT_EQ(surface_.WBDocument()->selection().type(), "Text");
+}
+
 TEST_F(WBUCTest, MapFontSize) {
     const std::pair<const char*, const char*> cases[] = {{"1", "xx-small"}, {"3", "small"}, {"6", "x-large"},
                                                          {"x-large", "6"},  {"small", "3"}, {"7", "2"},
