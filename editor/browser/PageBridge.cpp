@@ -73,7 +73,3 @@ void PageBridge::selectionChanged(const QVariantList& anchorPath, int anchorOffs
 void PageBridge::caretRect(int requestId, const QVariantMap& rect) {
     emit caretRectAnswered(requestId, ToCaretBox(rect));
 }
-
-void PageBridge::point(int requestId, const QVariantMap& point) {
-    emit pointAnswered(requestId, ToViewPoint(point), ToCaretBox(point.value("rect")));
-}

@@ -47,7 +47,6 @@ public slots:
     void selectionChanged(const QVariantList& anchorPath, int anchorOffset, const QVariantList& focusPath,
                           int focusOffset);
     void caretRect(int requestId, const QVariantMap& rect);
-    void point(int requestId, const QVariantMap& point);
 
 signals:
     // To the page.
@@ -55,7 +54,6 @@ signals:
     void selectRequested(const QVariantList& anchorPath, int anchorOffset, const QVariantList& focusPath,
                          int focusOffset);
     void caretRectRequested(int requestId, const QVariantList& path, int offset);
-    void pointRequested(int requestId, int x, int y);
 
     // To the program.
     void pageReady();
@@ -67,5 +65,4 @@ signals:
     void keyReleased(int keyCode, bool shift);
     void selectionReported(const ViewPoint& anchor, const ViewPoint& focus);
     void caretRectAnswered(int requestId, const std::optional<QRect>& rect);
-    void pointAnswered(int requestId, const ViewPoint& point, const std::optional<QRect>& rect);
 };

@@ -114,9 +114,3 @@ int PageView::RequestCaretRect(const ViewPoint& point) {
     emit bridge_->caretRectRequested(id, ToVariantList(point.path), point.offset);
     return id;
 }
-
-int PageView::RequestPoint(const QPoint& position) {
-    const int id = nextRequest_++;
-    emit bridge_->pointRequested(id, position.x(), position.y());
-    return id;
-}

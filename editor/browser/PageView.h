@@ -27,8 +27,6 @@ public:
     void Select(const ViewPoint& anchor, const ViewPoint& focus);
     // Asks for the caret rectangle at a point; the answer comes as `Bridge().caretRectAnswered` with the id.
     int RequestCaretRect(const ViewPoint& point);
-    // Asks for the caret position at a place in the view; the answer comes as `Bridge().pointAnswered`.
-    int RequestPoint(const QPoint& position);
 
     PageBridge& Bridge() { return *bridge_; }
 

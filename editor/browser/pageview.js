@@ -201,7 +201,6 @@
             const rect = caretRect(nodeAt(path), offset);
             bridge.caretRect(id, rect ? rect : {x: -1, y: -1, height: 0});
         });
-        bridge.pointRequested.connect((id, x, y) => bridge.point(id, pointAt(x, y)));
         bridge.ready();
     }
 
