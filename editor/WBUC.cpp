@@ -2,14 +2,20 @@
 
 #include "Document.h"
 #include "Element.h"
+#include "ElementOps.h"
 #include "ModFileOps.h"
 #include "NodePath.h"
 #include "PageBody.h"
 #include "PageView.h"
 #include "QtText.h"
+#include "SelectionFormat.h"
 #include "SettingsStore.h"
+#include "TextEntry.h"
 #include "TextRange.h"
 #include "ViewBinding.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 using namespace pls::page;
 
@@ -37,10 +43,7 @@ WBUC::WBUC(SettingsStore& settings, QWidget* parent)
         if (binding_->Ready())
             emit ElementHover(tag);
     });
-    connect(&bridge, &PageBridge::keyReleased, this, [this](int keyCode, bool shift) {
-        if (binding_->Ready())
-            emit KeyReleased(keyCode, shift);
-    });
+    connect(&bridge, &PageBridge::keyReleased, this, &WBUC::OnKeyReleased);
     connect(&bridge, &PageBridge::selectionReported, this,
             [this](const ViewPoint& anchor, const ViewPoint& focus) {
                 if (!binding_->Ready() || !document_)
@@ -91,6 +94,7 @@ void WBUC::Navo(const QString& path, ApplyDefaults applyDefaults) {
     docLoaded_ = false;
     applyDefaultsOnLoad_ = applyDefaults == ApplyDefaults::Yes;
     ClearSelectionState();
+    edit_.document = nullptr;
     location_ = path;
     const QByteArray page = ReadWholeFile(path).text;
     document_ = Document::parse(std::string_view(page.constData(), std::size_t(page.size())));
@@ -100,6 +104,7 @@ void WBUC::Navo(const QString& path, ApplyDefaults applyDefaults) {
 
 void WBUC::CompleteDocument() {
     docLoaded_ = true;
+    edit_.document = document_.get();
     if (applyDefaultsOnLoad_)
         ApplyPageDefaults();
     else
@@ -185,8 +190,8 @@ void WBUC::SetLinkColor(const QString& color) {
 void WBUC::SetCurrentElement(Element* element) {
     if (!element)
         return;
-    currentElement_ = pls::page::ElementRef(element);
-    currentElementTag_ = ToQString(element->tagName()).toUpper();
+    edit_.currentElement = pls::page::ElementRef(element);
+    edit_.currentElementTag = ToQString(element->tagName()).toUpper();
 }
 
 QString WBUC::CurrentSelElementTag() const {
@@ -195,10 +200,7 @@ QString WBUC::CurrentSelElementTag() const {
 }
 
 void WBUC::ClearSelectionState() {
-    currentElement_.reset();
-    selectedElement_.reset();
-    currentTextRange_.reset();
-    currentElementTag_.clear();
+    edit_.ClearSelectionState();
 }
 
 void WBUC::SelectElementText(Element& element) {
@@ -242,18 +244,18 @@ void WBUC::OnClicked(const PointerReport& report) {
     const int y = report.position.y();
     Element* source = SourceElement(report);
     const QString tag = report.tag.toUpper();
-    currentElementTag_ = tag;
+    edit_.currentElementTag = tag;
     auto clickInText = [&](Element* element, const QString& shownTag) {
-        currentTextRange_ = RangeAtPoint(report);
-        currentElement_ = pls::page::ElementRef(element);
-        const std::optional<QRect> caret = currentTextRange_ ? report.caretBox : std::nullopt;
+        edit_.currentTextRange = RangeAtPoint(report);
+        edit_.currentElement = pls::page::ElementRef(element);
+        const std::optional<QRect> caret = edit_.currentTextRange ? report.caretBox : std::nullopt;
         emit Click(shownTag, x, y, caret ? caret->x() : -1, caret ? caret->y() : -1);
     };
     if (tag == "FONT" || tag == "B" || tag == "A" || tag == "STRONG") {
         clickInText(source, tag);
     } else if (tag == "IMG" || tag == "TR" || tag == "TABLE") {
-        currentTextRange_.reset();
-        currentElement_ = pls::page::ElementRef(source);
+        edit_.currentTextRange.reset();
+        edit_.currentElement = pls::page::ElementRef(source);
         emit Click(tag, x, y, -1, -1);
     } else if (tag == "TD") {
         Element* font = nullptr;
@@ -267,7 +269,7 @@ void WBUC::OnClicked(const PointerReport& report) {
             emit Click("TD", x, y, -1, -1);
             return;
         }
-        currentElementTag_ = "FONT";
+        edit_.currentElementTag = "FONT";
         clickInText(font, "FONT");
     } else if (tag == "BODY") {
         clickInText(nullptr, "BODY");
@@ -281,34 +283,34 @@ void WBUC::OnDoubleClicked(const PointerReport& report) {
         return;
     Element* source = SourceElement(report);
     const QString tag = report.tag.toUpper();
-    currentElementTag_ = tag;
+    edit_.currentElementTag = tag;
     auto selectWhole = [this](Element& element) {
         SelectElementText(element);
-        currentElement_ = pls::page::ElementRef(&element);
-        selectedElement_ = pls::page::ElementRef(&element);
+        edit_.currentElement = pls::page::ElementRef(&element);
+        edit_.selectedElement = pls::page::ElementRef(&element);
     };
     if ((tag == "IMG" || tag == "FONT" || tag == "TABLE") && source) {
         selectWhole(*source);
-        currentTextRange_.reset();
+        edit_.currentTextRange.reset();
     } else if (tag == "B" || tag == "STRONG") {
         Element* parent = source ? source->parentElement() : nullptr;
         if (parent && parent->hasTag("FONT")) {
             selectWhole(*parent);
-            currentElementTag_ = "FONT";
+            edit_.currentElementTag = "FONT";
         }
     } else if (tag == "BODY") {
         auto range = std::make_unique<TextRange>(document_->selection().createRange());
         range->move(MoveUnit::TextEdit, 1);
-        currentTextRange_ = std::move(range);
-        currentElement_.reset();
-        selectedElement_.reset();
+        edit_.currentTextRange = std::move(range);
+        edit_.currentElement.reset();
+        edit_.selectedElement.reset();
     } else if (tag == "TR" || tag == "TD") {
         Element* level = source;
         for (int i = 0; i < 4 && level; ++i) {
             level = level->parentElement();
             if (level && level->hasTag("TABLE")) {
                 selectWhole(*level);
-                currentElementTag_ = "TABLE";
+                edit_.currentElementTag = "TABLE";
                 break;
             }
         }
@@ -316,5 +318,108 @@ void WBUC::OnDoubleClicked(const PointerReport& report) {
         if (!current || !current->hasTag("TABLE"))
             return;
     }
-    emit DoubleClick(currentElementTag_);
+    emit DoubleClick(edit_.currentElementTag);
+}
+
+void WBUC::OnKeyReleased(int keyCode, bool shift) {
+    if (!binding_->Ready() || !DocLoaded())
+        return;
+    const std::optional<std::string> typed = TypeKey(edit_, keyCode, shift);
+    if (!typed) {
+        emit KeyPress("", 0, 0);
+        return;
+    }
+    const QString text = ToQString(*typed);
+    binding_->MeasureCaret(edit_.currentTextRange->start(), [this, text](std::optional<QRect> caret) {
+        emit KeyPress(text, caret ? caret->x() : -1, caret ? caret->y() : -1);
+    });
+}
+
+template <typename Operation> auto WBUC::Edited(Operation operation) {
+    struct ShowAfter {
+        ViewBinding& binding;
+        ~ShowAfter() { binding.ShowSelection(); }
+    } showAfter{*binding_};
+    return operation();
+}
+
+QString WBUC::TextClip() const {
+    return ToQString(edit_.textClip);
+}
+
+QString WBUC::TagClip() const {
+    return ToQString(edit_.tagClip);
+}
+
+void WBUC::SetSelColor(const QString& color) {
+    Edited([&] { FormatSelection(edit_, FormatCommand::ForeColor, ToStdString(color)); });
+}
+
+void WBUC::SetSelBackColor(const QString& color) {
+    Edited([&] { FormatSelection(edit_, FormatCommand::BackColor, ToStdString(color)); });
+}
+
+void WBUC::SetSelFontFace(const QString& face) {
+    Edited([&] { FormatSelection(edit_, FormatCommand::FontName, ToStdString(face)); });
+}
+
+void WBUC::SetSelFontSize(const QString& size) {
+    Edited([&] { FormatSelection(edit_, FormatCommand::FontSize, ToStdString(size)); });
+}
+
+void WBUC::ToggleBold() {
+    Edited([&] { FormatSelection(edit_, FormatCommand::Bold, {}); });
+}
+
+QStringList WBUC::CurFontProps() const {
+    QStringList props;
+    for (const std::string& prop : ::CurFontProps(edit_))
+        props << ToQString(prop);
+    return props;
+}
+
+QString WBUC::SelText() const {
+    return ToQString(::SelText(edit_));
+}
+
+void WBUC::SetSelText(const QString& html) {
+    Edited([&] { ::SetSelText(edit_, ToStdString(html)); });
+}
+
+int WBUC::IfSelection() const {
+    return int(::IfSelection(edit_));
+}
+
+void WBUC::Cut() {
+    Edited([&] { ::Cut(edit_); });
+}
+
+void WBUC::Copy() {
+    ::Copy(edit_);
+}
+
+void WBUC::Paste(int mode) {
+    const QString clipboard =
+        mode == int(PasteFrom::SystemClipboard) ? QGuiApplication::clipboard()->text() : QString();
+    Edited([&] { ::Paste(edit_, mode, ToStdString(clipboard)); });
+}
+
+void WBUC::DeleteElement(Element* element) {
+    Edited([&] { ::DeleteElement(edit_, element); });
+}
+
+void WBUC::ReplaceElemHTML(Element* element, const QString& html) {
+    Edited([&] { ::ReplaceElemHTML(edit_, element, ToStdString(html)); });
+}
+
+void WBUC::AddNewElement(const QString& html) {
+    ::AddNewElement(edit_, ToStdString(html));
+}
+
+void WBUC::MoveElementOneSpace(int mode) {
+    ::MoveElementOneSpace(edit_, mode);
+}
+
+int WBUC::MoveElementOneElement(int direction) {
+    return Edited([&] { return int(::MoveElementOneElement(edit_, direction)); });
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ElementRef.h"
+#include "EditState.h"
 #include "PageSurface.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -56,20 +57,46 @@ public:
     QString LinkColor() const { return linkColor_; }
     void SetLinkColor(const QString& color);
 
-    pls::page::Element* CurrentElement() const { return currentElement_.get(); }
+    pls::page::Element* CurrentElement() const { return edit_.currentElement.get(); }
     // Writing an element stores it and takes its tag; writing null is ignored.
     void SetCurrentElement(pls::page::Element* element);
-    QString CurrentElementTag() const { return currentElementTag_; }
+    QString CurrentElementTag() const { return edit_.currentElementTag; }
     QString CurrentSelElementTag() const;
     bool HasCurrentElement() const { return CurrentElement() != nullptr; }
-    pls::page::TextRange* CurrentTextRange() const { return currentTextRange_.get(); }
-    bool HasCurrentTextRange() const { return currentTextRange_ != nullptr; }
-    pls::page::Element* SelectedElement() const { return selectedElement_.get(); }
+    pls::page::TextRange* CurrentTextRange() const { return edit_.currentTextRange.get(); }
+    bool HasCurrentTextRange() const { return edit_.currentTextRange != nullptr; }
+    pls::page::Element* SelectedElement() const { return edit_.selectedElement.get(); }
 
-    QString TextClip() const { return textClip_; }
-    QString TagClip() const { return tagClip_; }
-    bool HasTextClip() const { return !textClip_.isEmpty(); }
-    bool HasTagClip() const { return !tagClip_.isEmpty(); }
+    QString TextClip() const;
+    QString TagClip() const;
+    bool HasTextClip() const { return !edit_.textClip.empty(); }
+    bool HasTagClip() const { return !edit_.tagClip.empty(); }
+
+    // Formatting of the text selection; nothing happens while a whole element is selected.
+    void SetSelColor(const QString& color);
+    void SetSelBackColor(const QString& color);
+    void SetSelFontFace(const QString& face);
+    void SetSelFontSize(const QString& size);
+    void ToggleBold();
+    // Colour, face, size and background colour at the caret, and "*" when the four are valid.
+    QStringList CurFontProps() const;
+    QString SelText() const;
+    void SetSelText(const QString& html);
+
+    // 0 nothing, 1 a text selection, 2 a selected element.
+    int IfSelection() const;
+    void Cut();
+    void Copy();
+    // 0 the text clipboard, 1 the element clipboard, 2 the system clipboard's text.
+    void Paste(int mode);
+    void DeleteElement(pls::page::Element* element);
+    void ReplaceElemHTML(pls::page::Element* element, const QString& html);
+    void AddNewElement(const QString& html);
+    void MoveElementOneSpace(int mode);
+    // 0 moved, 1 nothing selected, 2 not a text block or picture, 3 nothing to swap with within 10 elements.
+    int MoveElementOneElement(int direction);
+
+    EditState& Edit() { return edit_; }
 
     // There is no hook on the browser's window on this platform; the setting is kept and right-clicks are
     // reported either way.
@@ -87,8 +114,6 @@ signals:
     void KeyPress(const QString& text, int left, int top);
     void DocComplete();
     void ElementHover(const QString& tag);
-    // A key went up in the page; Shift as it was when the key went down.
-    void KeyReleased(int keyCode, bool shift);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -106,6 +131,9 @@ private:
     void OnMouseReleased(const PointerReport& report);
     void OnClicked(const PointerReport& report);
     void OnDoubleClicked(const PointerReport& report);
+    void OnKeyReleased(int keyCode, bool shift);
+    // Runs an editing operation and shows its result, selection included, in the view.
+    template <typename Operation> auto Edited(Operation operation);
 
     PageView* view_;
     std::unique_ptr<ViewBinding> binding_;
@@ -119,10 +147,5 @@ private:
     QString bodyFontColor_;
     QString linkColor_;
     QString bgColor_;
-    QString textClip_;
-    QString tagClip_;
-    QString currentElementTag_;
-    pls::page::ElementRef currentElement_;
-    pls::page::ElementRef selectedElement_;
-    std::unique_ptr<pls::page::TextRange> currentTextRange_;
+    EditState edit_;
 };

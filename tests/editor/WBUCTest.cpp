@@ -46,13 +46,15 @@ protected:
     }
 
     // The centre of the first element that matches the CSS selector, in the view's pixels.
-    QPoint CentreOf(const QString& selector) {
+    QPoint CentreOf(const QString& selector) { return PointIn(selector, 0.5); }
+    // A point in the element at `across` of its width (0 the left edge, 1 the right), halfway down.
+    QPoint PointIn(const QString& selector, double across) {
         QPoint centre(-1, -1);
         surface_.View().page()->runJavaScript(
             "JSON.stringify(document.querySelector('" + selector + "').getBoundingClientRect())",
             QWebEngineScript::ApplicationWorld, [&](const QVariant& json) {
                 const QJsonObject r = QJsonDocument::fromJson(json.toString().toUtf8()).object();
-                centre = QPoint(int(r["left"].toDouble() + r["width"].toDouble() / 2),
+                centre = QPoint(int(r["left"].toDouble() + r["width"].toDouble() * across),
                                 int(r["top"].toDouble() + r["height"].toDouble() / 2));
             });
         EXPECT_TRUE(QTest::qWaitFor([&] { return centre.x() >= 0; }, kTimeout));
@@ -165,6 +167,43 @@ TEST_F(WBUCTest, SelectionAndHoverInTheViewReachTheDocument) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return SelectedText() == "Hello"; }, kTimeout))
         << SelectedText().toStdString();
     EXPECT_EQ(surface_.WBDocument()->selection().type(), "Text");
+}
+
+TEST_F(WBUCTest, TypingGoesWhereTheUserClicked) {
+    Load("<HTML><BODY style=\"margin:0\"><FONT SIZE=7>Dear Ann</FONT></BODY></HTML>");
+    QSignalSpy keys(&surface_, &WBUC::KeyPress);
+    QTest::keyClick(Input(), Qt::Key_A);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.size() == 1; }, kTimeout));
+    EXPECT_EQ(keys.takeFirst(), (QList<QVariant>{"", 0, 0})) << "no click, no typing";
+
+    ClickAt(PointIn("font", 0.99)); // after "Ann"
+    QTest::keyClick(Input(), Qt::Key_Comma);
+    QTest::keyClick(Input(), Qt::Key_Return);
+    // Shift let go a moment before the key, as fast typists do: still a capital.
+    QTest::keyPress(Input(), Qt::Key_Shift);
+    QTest::keyPress(Input(), Qt::Key_H, Qt::ShiftModifier);
+    QTest::keyRelease(Input(), Qt::Key_Shift);
+    QTest::keyRelease(Input(), Qt::Key_H);
+    QTest::keyClick(Input(), Qt::Key_I);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.size() == 5; }, kTimeout));
+    EXPECT_EQ(keys.at(1).at(0).toString(), "<BR>");
+    EXPECT_EQ(keys.at(2).at(0).toString(), "") << "Shift itself types nothing";
+    EXPECT_EQ(keys.at(3).at(0).toString(), "H");
+    EXPECT_GE(keys.at(4).at(1).toInt(), 0) << "caret left after typing";
+    EXPECT_TRUE(surface_.Source().contains("Dear Ann,<BR>Hi&nbsp;</FONT>"))
+        << surface_.Source().toStdString();
+
+    QString shown;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            surface_.View().page()->runJavaScript("document.querySelector('font').innerText",
+                                                  QWebEngineScript::ApplicationWorld,
+                                                  [&](const QVariant& text) { shown = text.toString(); });
+            QTest::qWait(50);
+            return shown.startsWith("Dear Ann,\nHi");
+        },
+        kTimeout))
+        << shown.toStdString();
 }
 
 TEST_F(WBUCTest, MapFontSize) {
