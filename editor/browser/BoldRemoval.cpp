@@ -16,11 +16,6 @@ bool insideBold(const Node& node, const Node& limit) {
     return false;
 }
 
-void removeIfEmpty(Node* node) {
-    if (node && node->parent() && node->childCount() == 0)
-        node->document().removeNode(*node);
-}
-
 } // namespace
 
 bool allBold(const std::vector<NodeRun>& runs, const Node& limit) {
@@ -48,9 +43,9 @@ void removeBold(const std::vector<NodeRun>& runs, const Node& limit) {
             Node* tail = bold->nextSibling();
             splitElementAt(*bold, pointBefore(*first));
             Element* middle = bold->nextSibling()->asElement();
-            removeIfEmpty(tail);
+            removeIfEmpty(*tail);
             unwrapElement(*middle);
-            removeIfEmpty(bold);
+            removeIfEmpty(*bold);
             break;
         }
         for (Node* node = first; node;) {

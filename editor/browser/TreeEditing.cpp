@@ -126,11 +126,6 @@ BoundaryPoint pointBetweenNodes(const BoundaryPoint& point) {
     return pointAfter(*text);
 }
 
-void removeIfEmpty(Node& node) {
-    if (node.childCount() == 0)
-        node.document().removeNode(node);
-}
-
 // Blocks cannot stand in a P, so the P is cut at the point and they go between its halves; a half left empty
 // goes.
 BoundaryPoint insertBesideParagraph(Element& paragraph, const BoundaryPoint& point,
@@ -288,6 +283,15 @@ void splitElementAt(Element& element, const BoundaryPoint& point) {
         index = current->index() + 1;
         current = current->parent();
     }
+}
+
+void removeIfEmpty(Node& node) {
+    if (node.childCount() > 0 || !node.parent())
+        return;
+    Node& parent = *node.parent();
+    const std::size_t index = node.index();
+    node.document().removeNode(node);
+    normalizeJoint(parent, index);
 }
 
 void unwrapElement(Element& element) {

@@ -41,6 +41,8 @@ Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper);
 // Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
 // (and of each element between) placed right after it.
 void splitElementAt(Element& element, const BoundaryPoint& point);
+// Removes an element that has no children, joining the text on both sides.
+void removeIfEmpty(Node& node);
 // Replaces the element by its children.
 void unwrapElement(Element& element);
 
