@@ -285,16 +285,17 @@ void splitElementAt(Element& element, const BoundaryPoint& point) {
     }
 }
 
-void removeIfEmpty(Node& node) {
+void removeIfEmpty(Node& node, JoinText join) {
     if (node.childCount() > 0 || !node.parent())
         return;
     Node& parent = *node.parent();
     const std::size_t index = node.index();
     node.document().removeNode(node);
-    normalizeJoint(parent, index);
+    if (join == JoinText::Yes)
+        normalizeJoint(parent, index);
 }
 
-void unwrapElement(Element& element) {
+void unwrapElement(Element& element, JoinText join) {
     Document& document = element.document();
     Node& parent = *element.parent();
     const std::size_t index = element.index();
@@ -302,8 +303,23 @@ void unwrapElement(Element& element) {
     if (count > 0)
         document.moveNodes(*element.firstChild(), count, parent, index);
     document.removeNode(element);
+    if (join == JoinText::No)
+        return;
     normalizeJoint(parent, index + count);
     normalizeJoint(parent, index);
+}
+
+void normalizeSubtree(Node& root) {
+    std::vector<Node*> pending{&root};
+    while (!pending.empty()) {
+        Node& node = *pending.back();
+        pending.pop_back();
+        for (std::size_t joint = node.childCount(); joint > 0; --joint)
+            normalizeJoint(node, std::min(joint, node.childCount()));
+        for (std::size_t i = 0; i < node.childCount(); ++i)
+            if (node.child(i)->asElement())
+                pending.push_back(node.child(i));
+    }
 }
 
 } // namespace pls::page

@@ -41,9 +41,15 @@ Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper);
 // Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
 // (and of each element between) placed right after it.
 void splitElementAt(Element& element, const BoundaryPoint& point);
-// Removes an element that has no children, joining the text on both sides.
-void removeIfEmpty(Node& node);
+// Whether a step joins the text nodes that it brings side by side. A sequence of steps that must keep its
+// text nodes alive joins nothing and calls normalizeSubtree at the end.
+enum class JoinText { Yes, No };
+
+// Removes an element that has no children.
+void removeIfEmpty(Node& node, JoinText join = JoinText::Yes);
 // Replaces the element by its children.
-void unwrapElement(Element& element);
+void unwrapElement(Element& element, JoinText join = JoinText::Yes);
+// Joins neighbouring text and drops empty text everywhere inside the node.
+void normalizeSubtree(Node& root);
 
 } // namespace pls::page

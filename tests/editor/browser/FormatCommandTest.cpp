@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"BoldRemovedInsideBold", "<b>a[bc]d</b>", "Bold", "", "<B>a</B>bc<B>d</B>"},
         CommandCase{"BoldRemovedForWholeBold", "x[<b>abc</b>]", "Bold", "", "xabc"},
         CommandCase{"StrongRemoved", "<font><strong>[ab]</strong></font>", "Bold", "", "<FONT>ab</FONT>"},
+        CommandCase{"NestedBoldRemoved", "<strong>x<b>[ab]</b></strong>", "Bold", "", "<STRONG>x</STRONG>ab"},
         CommandCase{"CreateLink", "a[bc]d", "CreateLink", "Page2.html", "a<A HREF=\"Page2.html\">bc</A>d"},
         CommandCase{"CreateLinkInsideALink", "<a href=old.html>a[b]c</a>", "CreateLink", "new.html",
                     "<A HREF=\"new.html\">abc</A>"}),
