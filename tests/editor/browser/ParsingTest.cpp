@@ -78,7 +78,18 @@ INSTANTIATE_TEST_SUITE_P(
             "STYLE=\"font-family: Arial, Helvetica; font-size: small\"><FONT FACE=\"arial,helvetica\" "
             "SIZE=\"3\">"
             "Happy&nbsp;Birthday</FONT><BR CLEAR=\"all\"><BR><DIV ALIGN=\"center\"><A HREF=\"Page2.html\">"
-            "Next Page</A></DIV><BR><BR></BODY></HTML>"}),
+            "Next Page</A></DIV><BR><BR></BODY></HTML>"},
+        PageCase{
+            "ProgramOwnTable",
+            "<BODY><TABLE ALIGN=\"Center\" WIDTH=300 HEIGHT=100 BORDER=1 BGCOLOR=\"#FFFFCC\" "
+            "CELLPADDING=5><TR>"
+            "<TD ALIGN=\"Left\" VALIGN=\"Top\"><FONT FACE=\"Arial, Helvetica\" SIZE=3 "
+            "COLOR=\"#000000\">&nbsp;"
+            "</FONT></TD></TR></TABLE>",
+            "<HTML><HEAD></HEAD><BODY><TABLE ALIGN=\"Center\" WIDTH=\"300\" HEIGHT=\"100\" BORDER=\"1\" "
+            "BGCOLOR=\"#FFFFCC\" CELLPADDING=\"5\"><TBODY><TR><TD ALIGN=\"Left\" VALIGN=\"Top\"><FONT "
+            "FACE=\"Arial, Helvetica\" SIZE=\"3\" COLOR=\"#000000\">&nbsp;</FONT></TD></TR></TBODY></TABLE>"
+            "</BODY></HTML>"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
 struct BadInput {
