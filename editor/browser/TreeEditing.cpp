@@ -6,8 +6,6 @@
 #include "TextRange.h"
 #include "Utf8.h"
 
-#include <array>
-
 namespace pls::page {
 
 namespace {
@@ -15,14 +13,10 @@ namespace {
 bool isEmptyText(const Node* node) {
     return node && node->type() == NodeType::Text && node->asCharacterData()->length() == 0;
 }
+
 bool isPlainTextContainer(const Element& element) {
     return element.isHtmlNamed(
         {"body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"});
-}
-
-bool isTablePart(const Node& node) {
-    const Element* element = node.asElement();
-    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
 }
 
 // What a table part may hold; the parser moves anything else out in front of the table.
@@ -56,17 +50,10 @@ std::vector<std::unique_ptr<Node>> takeFosterParented(const Node& parent,
     return fostered;
 }
 
-Element* enclosingTable(Node& node) {
+Element* enclosing(Node& node, std::string_view name) {
     for (Node* up = &node; up; up = up->parent())
-        if (Element* element = up->asElement(); element && element->isHtmlNamed({"table"}))
+        if (Element* element = up->asElement(); element && element->isHtmlNamed({name}))
             return element;
-    return nullptr;
-}
-
-Element* enclosing(const Node& node, std::string_view name) {
-    for (const Node* up = &node; up; up = up->parent())
-        if (const Element* element = up->asElement(); element && element->isHtmlNamed({name}))
-            return const_cast<Element*>(element);
     return nullptr;
 }
 
@@ -142,6 +129,11 @@ BoundaryPoint insertBesideParagraph(Element& paragraph, const BoundaryPoint& poi
 
 } // namespace
 
+bool isTablePart(const Node& node) {
+    const Element* element = node.asElement();
+    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
+}
+
 bool acceptsMarkup(const Element* context) {
     return context && !context->isHtmlNamed({"html", "head"});
 }
@@ -195,7 +187,7 @@ BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_
     after.setPoints({parent, index + count}, {parent, index + count});
     normalizeJoint(*parent, index + count);
     normalizeJoint(*parent, index);
-    Element* table = fostered.empty() ? nullptr : enclosingTable(*parent);
+    Element* table = fostered.empty() ? nullptr : enclosing(*parent, "table");
     if (table && table->parent()) {
         const BoundaryPoint fosteredEnd = insertNodesAt(pointBefore(*table), std::move(fostered));
         if (count == 0)

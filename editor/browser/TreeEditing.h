@@ -16,6 +16,9 @@ namespace pls::page {
 // Removes empty text nodes and merges neighbouring text at the joint before child index of parent.
 void normalizeJoint(Node& parent, std::size_t index);
 
+// TABLE and the parts of it that hold rows or columns, not cells: text in them means nothing to the parser.
+bool isTablePart(const Node& node);
+
 // Whether HTML may be inserted into this element: not into the root or HEAD, where the parser would not keep
 // body content.
 bool acceptsMarkup(const Element* context);
