@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <gumbo.h>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,16 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// On a machine shared with other work the best round shows the program's own cost.
+double best(const std::vector<double>& values) {
+    return *std::min_element(values.begin(), values.end());
+}
+
 void parseAndSerialize() {
     const std::string html = cardPage(1024 * 1024);
     std::vector<double> parse;
     std::vector<double> serialize;
+    std::vector<double> gumboAlone;
     std::size_t written = 0;
     for (int round = 0; round < 15; ++round) {
         const auto start = Clock::now();
@@ -52,11 +59,18 @@ void parseAndSerialize() {
         const auto middle = Clock::now();
         written = document->source().size();
         serialize.push_back(millisecondsSince(middle));
+        GumboOptions options = kGumboDefaultOptions;
+        options.max_errors = 0;
+        const auto raw = Clock::now();
+        GumboOutput* output = gumbo_parse_with_options(&options, html.data(), html.size());
+        gumboAlone.push_back(millisecondsSince(raw));
+        gumbo_destroy_output(&options, output);
     }
-    std::printf("1 MB page (%zu bytes in, %zu out), median of 15:\n", html.size(), written);
-    std::printf("  parse            %8.2f ms\n", median(parse));
-    std::printf("  serialize        %8.2f ms\n", median(serialize));
-    std::printf("  parse+serialize  %8.2f ms\n", median(parse) + median(serialize));
+    std::printf("1 MB page (%zu bytes in, %zu out), 15 rounds:   median     best\n", html.size(), written);
+    std::printf("  parse                              %8.2f %8.2f ms\n", median(parse), best(parse));
+    std::printf("  serialize                          %8.2f %8.2f ms\n", median(serialize), best(serialize));
+    std::printf("  gumbo's own parse of the same text %8.2f %8.2f ms\n", median(gumboAlone),
+                best(gumboAlone));
 }
 
 void typeIntoCard() {

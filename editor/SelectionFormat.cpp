@@ -15,18 +15,14 @@ void FormatSelection(EditState& state, FormatCommand command, const std::string&
 }
 
 std::array<std::string, 5> CurFontProps(const EditState& state) {
-    std::array<std::string, 5> props;
     if (!state.document)
-        return props;
+        return {};
     const TextRange range = state.document->selection().createRange();
     if (range.compareEndPoints(EndPoints::StartToEnd, range) != 0)
-        return props;
-    int i = 0;
-    for (QueryCommand command :
-         {QueryCommand::ForeColor, QueryCommand::FontName, QueryCommand::FontSize, QueryCommand::BackColor})
-        props[i++] = queryCommandValue(range, command);
-    props[4] = "*";
-    return props;
+        return {};
+    auto value = [&range](QueryCommand command) { return queryCommandValue(range, command); };
+    return {value(QueryCommand::ForeColor), value(QueryCommand::FontName), value(QueryCommand::FontSize),
+            value(QueryCommand::BackColor), std::string(1, '*')};
 }
 
 std::string SelText(const EditState& state) {

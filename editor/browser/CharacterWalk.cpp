@@ -2,27 +2,21 @@
 
 #include "CharacterData.h"
 #include "Element.h"
+#include "TreeEditing.h"
 #include "Utf8.h"
-
-#include <array>
 
 namespace pls::page {
 
 namespace {
 
 enum class Kind { Character, Text, Container, Skipped };
-bool isTableStructure(const Node* node) {
-    const Element* element = node ? node->asElement() : nullptr;
-    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
-}
-
 Kind kindOf(const Node& node) {
     if (const Element* element = node.asElement()) {
         if (element->isHtmlNamed({"br", "img"}))
             return Kind::Character;
         return element->isHtmlNamed({"script", "style", "template"}) ? Kind::Skipped : Kind::Container;
     }
-    if (node.type() == NodeType::Text && !isTableStructure(node.parent()))
+    if (node.type() == NodeType::Text && !(node.parent() && isTablePart(*node.parent())))
         return Kind::Text;
     return Kind::Skipped;
 }

@@ -32,7 +32,8 @@ public:
     Element* head() const;
     Element* body() const;
 
-    // All elements in document order; an element's position here is its source index.
+    // All elements in document order; an element's position here is its source index. The list is rebuilt
+    // after a change of the tree, so keep a copy, not the reference, across changes.
     const std::vector<Element*>& allElements() const;
     Element* elementAt(std::size_t sourceIndex) const;
     std::size_t sourceIndexOf(const Element& element) const;

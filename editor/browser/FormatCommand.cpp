@@ -187,18 +187,24 @@ void wrapRuns(const std::vector<NodeRun>& runs, FormatCommand command, std::stri
     }
 }
 
-} // namespace
+void normalizeAround(const BoundaryPoint& point) {
+    if (point.node->asCharacterData()) {
+        normalizeJoint(*point.node->parent(), point.node->index() + 1);
+        normalizeJoint(*point.node->parent(), point.node->index());
+    } else {
+        normalizeJoint(*point.node, point.offset);
+    }
+}
 
-DomResult execCommand(TextRange& range, FormatCommand command, std::string_view value) {
-    if (range.isDetached())
-        return DomResult::Detached;
-    if (range.isEmpty())
-        return DomResult::NothingToDo;
-    Document& document = *range.document();
-    const Node& limit = document.body() ? static_cast<const Node&>(*document.body()) : document;
-    const PointPair points = splitAtEnds(range);
-    // The range itself is live: from here on the primitives keep it around the formatted text.
-    range.setPoints(points.start, points.end);
+// Text cut at the range's ends and left unformatted is joined again, so the tree keeps its parsed shape.
+void rejoinEnds(const TextRange& range) {
+    const BoundaryPoint end = range.end();
+    normalizeAround(end);
+    normalizeAround(range.start());
+}
+
+DomResult formatRange(TextRange& range, FormatCommand command, std::string_view value, const Node& limit) {
+    const PointPair points = {range.start(), range.end()};
     if (command != FormatCommand::Bold && command != FormatCommand::CreateLink)
         if (Element* font = fontHoldingExactly(points, limit)) {
             applyTo(*font, command, value);
@@ -214,6 +220,23 @@ DomResult execCommand(TextRange& range, FormatCommand command, std::string_view 
     else
         wrapRuns(runs, command, value, limit);
     return DomResult::Ok;
+}
+
+} // namespace
+
+DomResult execCommand(TextRange& range, FormatCommand command, std::string_view value) {
+    if (range.isDetached())
+        return DomResult::Detached;
+    if (range.isEmpty())
+        return DomResult::NothingToDo;
+    Document& document = *range.document();
+    const Node& limit = document.body() ? static_cast<const Node&>(*document.body()) : document;
+    const PointPair points = splitAtEnds(range);
+    // The range itself is live: from here on the primitives keep it around the formatted text.
+    range.setPoints(points.start, points.end);
+    const DomResult result = formatRange(range, command, value, limit);
+    rejoinEnds(range);
+    return result;
 }
 
 } // namespace pls::page

@@ -3,8 +3,6 @@
 #include "CharacterData.h"
 #include "Element.h"
 
-#include <array>
-
 namespace pls::page {
 
 bool isBoldElement(const Node& node) {

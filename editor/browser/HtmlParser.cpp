@@ -109,6 +109,7 @@ void copyChildren(Document& document, const GumboNode& source, Node& target) {
         auto [from, to] = pending.back();
         pending.pop_back();
         const GumboVector& children = childrenOf(*from);
+        to->reserveChildrenRaw(children.length);
         for (unsigned i = 0; i < children.length; ++i) {
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             if (std::unique_ptr<Node> node = makeNode(document, *child)) {

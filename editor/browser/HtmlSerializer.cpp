@@ -5,8 +5,6 @@
 #include "DocumentType.h"
 #include "Element.h"
 
-#include <array>
-
 namespace pls::page {
 
 namespace {

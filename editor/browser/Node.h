@@ -52,6 +52,7 @@ public:
 
     // Raw relinking for trees under construction: no observer, no range fix-up.
     Node& appendChildRaw(std::unique_ptr<Node> child);
+    void reserveChildrenRaw(std::size_t count) { children_.reserve(count); }
     std::vector<std::unique_ptr<Node>> takeChildrenRaw();
 
 protected:

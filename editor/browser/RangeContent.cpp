@@ -7,8 +7,6 @@
 #include "TextRange.h"
 #include "TreeEditing.h"
 
-#include <array>
-
 namespace pls::page {
 
 namespace {

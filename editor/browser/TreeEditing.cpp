@@ -6,8 +6,6 @@
 #include "TextRange.h"
 #include "Utf8.h"
 
-#include <array>
-
 namespace pls::page {
 
 namespace {
@@ -15,14 +13,10 @@ namespace {
 bool isEmptyText(const Node* node) {
     return node && node->type() == NodeType::Text && node->asCharacterData()->length() == 0;
 }
+
 bool isPlainTextContainer(const Element& element) {
     return element.isHtmlNamed(
         {"body", "font", "b", "strong", "a", "p", "div", "span", "td", "th", "li", "i", "u", "em", "center"});
-}
-
-bool isTablePart(const Node& node) {
-    const Element* element = node.asElement();
-    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
 }
 
 // What a table part may hold; the parser moves anything else out in front of the table.
@@ -56,17 +50,10 @@ std::vector<std::unique_ptr<Node>> takeFosterParented(const Node& parent,
     return fostered;
 }
 
-Element* enclosingTable(Node& node) {
+Element* enclosing(Node& node, std::string_view name) {
     for (Node* up = &node; up; up = up->parent())
-        if (Element* element = up->asElement(); element && element->isHtmlNamed({"table"}))
+        if (Element* element = up->asElement(); element && element->isHtmlNamed({name}))
             return element;
-    return nullptr;
-}
-
-Element* enclosing(const Node& node, std::string_view name) {
-    for (const Node* up = &node; up; up = up->parent())
-        if (const Element* element = up->asElement(); element && element->isHtmlNamed({name}))
-            return const_cast<Element*>(element);
     return nullptr;
 }
 
@@ -126,11 +113,6 @@ BoundaryPoint pointBetweenNodes(const BoundaryPoint& point) {
     return pointAfter(*text);
 }
 
-void removeIfEmpty(Node& node) {
-    if (node.childCount() == 0)
-        node.document().removeNode(node);
-}
-
 // Blocks cannot stand in a P, so the P is cut at the point and they go between its halves; a half left empty
 // goes.
 BoundaryPoint insertBesideParagraph(Element& paragraph, const BoundaryPoint& point,
@@ -146,6 +128,11 @@ BoundaryPoint insertBesideParagraph(Element& paragraph, const BoundaryPoint& poi
 }
 
 } // namespace
+
+bool isTablePart(const Node& node) {
+    const Element* element = node.asElement();
+    return element && element->isHtmlNamed({"table", "tbody", "thead", "tfoot", "tr", "colgroup"});
+}
 
 bool acceptsMarkup(const Element* context) {
     return context && !context->isHtmlNamed({"html", "head"});
@@ -200,7 +187,7 @@ BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_
     after.setPoints({parent, index + count}, {parent, index + count});
     normalizeJoint(*parent, index + count);
     normalizeJoint(*parent, index);
-    Element* table = fostered.empty() ? nullptr : enclosingTable(*parent);
+    Element* table = fostered.empty() ? nullptr : enclosing(*parent, "table");
     if (table && table->parent()) {
         const BoundaryPoint fosteredEnd = insertNodesAt(pointBefore(*table), std::move(fostered));
         if (count == 0)
@@ -290,7 +277,17 @@ void splitElementAt(Element& element, const BoundaryPoint& point) {
     }
 }
 
-void unwrapElement(Element& element) {
+void removeIfEmpty(Node& node, JoinText join) {
+    if (node.childCount() > 0 || !node.parent())
+        return;
+    Node& parent = *node.parent();
+    const std::size_t index = node.index();
+    node.document().removeNode(node);
+    if (join == JoinText::Yes)
+        normalizeJoint(parent, index);
+}
+
+void unwrapElement(Element& element, JoinText join) {
     Document& document = element.document();
     Node& parent = *element.parent();
     const std::size_t index = element.index();
@@ -298,8 +295,23 @@ void unwrapElement(Element& element) {
     if (count > 0)
         document.moveNodes(*element.firstChild(), count, parent, index);
     document.removeNode(element);
+    if (join == JoinText::No)
+        return;
     normalizeJoint(parent, index + count);
     normalizeJoint(parent, index);
+}
+
+void normalizeSubtree(Node& root) {
+    std::vector<Node*> pending{&root};
+    while (!pending.empty()) {
+        Node& node = *pending.back();
+        pending.pop_back();
+        for (std::size_t joint = node.childCount(); joint > 0; --joint)
+            normalizeJoint(node, std::min(joint, node.childCount()));
+        for (std::size_t i = 0; i < node.childCount(); ++i)
+            if (node.child(i)->asElement())
+                pending.push_back(node.child(i));
+    }
 }
 
 } // namespace pls::page

@@ -16,6 +16,9 @@ namespace pls::page {
 // Removes empty text nodes and merges neighbouring text at the joint before child index of parent.
 void normalizeJoint(Node& parent, std::size_t index);
 
+// TABLE and the parts of it that hold rows or columns, not cells: text in them means nothing to the parser.
+bool isTablePart(const Node& node);
+
 // Whether HTML may be inserted into this element: not into the root or HEAD, where the parser would not keep
 // body content.
 bool acceptsMarkup(const Element* context);
@@ -41,7 +44,15 @@ Element& wrapNodes(Node& first, Node& last, std::unique_ptr<Element> wrapper);
 // Splits element at a point between nodes inside it: what follows the point moves into a copy of the element
 // (and of each element between) placed right after it.
 void splitElementAt(Element& element, const BoundaryPoint& point);
+// Whether a step joins the text nodes that it brings side by side. A sequence of steps that must keep its
+// text nodes alive joins nothing and calls normalizeSubtree at the end.
+enum class JoinText { Yes, No };
+
+// Removes an element that has no children.
+void removeIfEmpty(Node& node, JoinText join = JoinText::Yes);
 // Replaces the element by its children.
-void unwrapElement(Element& element);
+void unwrapElement(Element& element, JoinText join = JoinText::Yes);
+// Joins neighbouring text and drops empty text everywhere inside the node.
+void normalizeSubtree(Node& root);
 
 } // namespace pls::page

@@ -3,6 +3,7 @@
 #include "NodePath.h"
 #include "PageBody.h"
 #include "PageTestSupport.h"
+#include "TextRange.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,36 @@ TEST(NodePath, LeadsFromTheDocumentToTheNodeAndBack) {
     EXPECT_EQ(path, (NodePath{1, 1, 0, 1, 0}));
     EXPECT_EQ(nodeAtPath(*document, path), bold->firstChild());
     EXPECT_EQ(nodeAtPath(*document, {1, 7}), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The edit surface moves a selected text block past the next one: take its outer HTML, empty its text
+// range, insert the HTML after the other block.
+TEST(ElementMoves, ASelectedBlockSwapsWithTheNextOne) {
+    auto document = page("<font color=red>one</font> <font color=blue>two</font>");
+    Element& first = firstElement(*document, "FONT");
+    const std::size_t index = first.sourceIndex();
+    Element* target = document->elementAt(index + 1);
+    const std::string html = first.outerHtml();
+    TextRange range(*document);
+    range.moveToElementText(first);
+    range.pasteHtml("");
+    target->insertAdjacentHtml(AdjacentPosition::AfterEnd, html);
+    EXPECT_EQ(bodyHtml(*document), " <FONT COLOR=\"blue\">two</FONT><FONT COLOR=\"red\">one</FONT>");
+}
+
+TEST(ElementMoves, CopiedElementHtmlRecreatesTheElement) {
+    auto document = page("a<img src=rose.gif width=20>b");
+    TextRange range(*document);
+    range.moveToElementText(firstElement(*document, "IMG"));
+    const std::string clip = range.htmlText();
+    firstElement(*document, "IMG").setOuterHtml("");
+    EXPECT_EQ(bodyHtml(*document), "ab");
+    document->body()->insertAdjacentHtml(AdjacentPosition::BeforeEnd, clip);
+    EXPECT_EQ(bodyHtml(*document), "ab<IMG SRC=\"rose.gif\" WIDTH=\"20\">");
 }
 
 } // namespace

@@ -73,6 +73,22 @@ Element& firstElement(Document& document, std::string_view tag) {
     return *document.documentElement();
 }
 
+std::string treeShape(const Node& root) {
+    std::string shape;
+    for (const Node* node = &root; node; node = node->nextInTree()) {
+        shape += std::to_string(pathOf(*node).size()) + ":";
+        if (const Element* element = node->asElement()) {
+            shape += element->tagName();
+            for (const Attribute& attribute : element->attributes())
+                shape += " " + attribute.name + "=" + attribute.value;
+        } else if (const CharacterData* data = node->asCharacterData()) {
+            shape += (node->type() == NodeType::Text ? "'" : "!") + data->data() + "'";
+        }
+        shape += "\n";
+    }
+    return shape;
+}
+
 std::string showRange(const TextRange& range) {
     Document& original = *range.document();
     auto copy = Document::parse(original.serialize());

@@ -4,11 +4,13 @@
 #include "HtmlParser.h"
 #include "HtmlSerializer.h"
 #include "NodePath.h"
+#include "PageTestSupport.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
 
 using namespace pls::page;
+using pls::page::test::treeShape;
 
 namespace {
 
@@ -17,23 +19,6 @@ struct PageCase {
     const char* input;
     const char* serialized; // the source as written back
 };
-
-// A readable picture of a tree, to compare trees and not only their text.
-std::string treeShape(const Node& root) {
-    std::string shape;
-    for (const Node* node = &root; node; node = node->nextInTree()) {
-        shape += std::to_string(pathOf(*node).size()) + ":";
-        if (const Element* element = node->asElement()) {
-            shape += element->tagName();
-            for (const Attribute& attribute : element->attributes())
-                shape += " " + attribute.name + "=" + attribute.value;
-        } else if (const CharacterData* data = node->asCharacterData()) {
-            shape += (node->type() == NodeType::Text ? "'" : "!") + data->data() + "'";
-        }
-        shape += "\n";
-    }
-    return shape;
-}
 
 class RoundTrip : public testing::TestWithParam<PageCase> {};
 
@@ -93,7 +78,18 @@ INSTANTIATE_TEST_SUITE_P(
             "STYLE=\"font-family: Arial, Helvetica; font-size: small\"><FONT FACE=\"arial,helvetica\" "
             "SIZE=\"3\">"
             "Happy&nbsp;Birthday</FONT><BR CLEAR=\"all\"><BR><DIV ALIGN=\"center\"><A HREF=\"Page2.html\">"
-            "Next Page</A></DIV><BR><BR></BODY></HTML>"}),
+            "Next Page</A></DIV><BR><BR></BODY></HTML>"},
+        PageCase{
+            "ProgramOwnTable",
+            "<BODY><TABLE ALIGN=\"Center\" WIDTH=300 HEIGHT=100 BORDER=1 BGCOLOR=\"#FFFFCC\" "
+            "CELLPADDING=5><TR>"
+            "<TD ALIGN=\"Left\" VALIGN=\"Top\"><FONT FACE=\"Arial, Helvetica\" SIZE=3 "
+            "COLOR=\"#000000\">&nbsp;"
+            "</FONT></TD></TR></TABLE>",
+            "<HTML><HEAD></HEAD><BODY><TABLE ALIGN=\"Center\" WIDTH=\"300\" HEIGHT=\"100\" BORDER=\"1\" "
+            "BGCOLOR=\"#FFFFCC\" CELLPADDING=\"5\"><TBODY><TR><TD ALIGN=\"Left\" VALIGN=\"Top\"><FONT "
+            "FACE=\"Arial, Helvetica\" SIZE=\"3\" COLOR=\"#000000\">&nbsp;</FONT></TD></TR></TBODY></TABLE>"
+            "</BODY></HTML>"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
 struct BadInput {

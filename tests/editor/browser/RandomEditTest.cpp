@@ -93,9 +93,9 @@ TEST_P(RandomEditing, KeepsThePageParseableAndTheMirrorEqual) {
     ElementRef kept(&firstElement(*document, "FONT"));
     for (int i = 0; i < 300; ++i) {
         edits.step(*document);
-        const std::string text = document->serialize();
-        ASSERT_EQ(Document::parse(text)->serialize(), text) << "after step " << i;
-        ASSERT_EQ(mirror.copy().serialize(), text) << "after step " << i;
+        const std::string shape = treeShape(*document);
+        ASSERT_EQ(treeShape(*Document::parse(document->serialize())), shape) << "after step " << i;
+        ASSERT_EQ(treeShape(mirror.copy()), shape) << "after step " << i;
         if (kept) {
             ASSERT_EQ(&kept->document(), document.get());
         }
@@ -103,6 +103,6 @@ TEST_P(RandomEditing, KeepsThePageParseableAndTheMirrorEqual) {
     document->setObserver(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditing, testing::Values(1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditing, testing::Range(1u, 41u));
 
 } // namespace

@@ -257,3 +257,34 @@ TEST(TextRange, LayoutQuestionsGoToTheView) {
 }
 
 } // namespace
+
+namespace {
+
+struct NudgeCase {
+    const char* name;
+    const char* page;
+    const char* expected;
+};
+
+class NudgeLeft : public testing::TestWithParam<NudgeCase> {};
+
+// The edit surface nudges a text block one space left by removing a no-break space just before it.
+TEST_P(NudgeLeft, RemovesOnlyANoBreakSpaceBeforeTheElement) {
+    auto document = page(GetParam().page);
+    TextRange range(*document);
+    range.moveToElementText(firstElement(*document, "FONT"));
+    range.move(MoveUnit::Character, -1);
+    range.moveEnd(MoveUnit::Character, 1);
+    if (range.htmlText() == "&nbsp;")
+        range.pasteHtml("");
+    EXPECT_EQ(bodyHtml(*document), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NudgeLeft,
+    testing::Values(NudgeCase{"NoBreakSpace", "a&nbsp;<font>b</font>", "a<FONT>b</FONT>"},
+                    NudgeCase{"OnlyANoBreakSpace", "&nbsp;<font>b</font>", "<FONT>b</FONT>"},
+                    NudgeCase{"PlainSpaceStays", "a <font>b</font>", "a <FONT>b</FONT>"}),
+    [](const testing::TestParamInfo<NudgeCase>& info) { return info.param.name; });
+
+} // namespace
