@@ -1,18 +1,23 @@
 // How long the view takes to follow a change of the page: from a one-character change of the document of a
 // 50 KB page until the view shows it and the caret rectangle is known, next to the engine's own editing (a
-// contentEditable copy of the page, one character inserted by the engine's own command) in the same run.
+// contentEditable copy of the page, one character inserted by the engine's own command) in the same run; and
+// the whole typing path, from a key released in the view to KeyPress raised with the new caret position.
 #include "CharacterData.h"
 #include "Document.h"
 #include "Element.h"
 #include "PageScheme.h"
 #include "PageView.h"
+#include "SettingsStore.h"
 #include "ViewBinding.h"
+#include "WBUC.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWebEngineScript>
 #include <algorithm>
 #include <cstdio>
@@ -105,6 +110,40 @@ std::vector<double> EngineEdits(const QString& folder) {
     return times;
 }
 
+std::vector<double> Typing(const QString& folder) {
+    SettingsStore settings(folder + "/KVPLS2.ini");
+    WBUC surface(settings);
+    surface.resize(1000, 800);
+    surface.show();
+    const QString path = folder + "/typing.html";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(FiftyKilobytePage("")) < 0)
+        return {};
+    file.close();
+    QSignalSpy complete(&surface, &WBUC::DocComplete);
+    surface.Navo(path, ApplyDefaults::No);
+    if (!complete.wait(30000))
+        return {};
+    QWidget* input = surface.View().focusProxy();
+    QSignalSpy clicked(&surface, &WBUC::Click);
+    QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(60, 10));
+    if (!clicked.wait(10000) || !surface.HasCurrentTextRange())
+        return {};
+
+    QSignalSpy typed(&surface, &WBUC::KeyPress);
+    std::vector<double> times;
+    for (int i = 0; i < kChanges; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(input, Qt::Key_A);
+        if (!typed.wait(10000))
+            return {};
+        typed.clear();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -117,11 +156,13 @@ int main(int argc, char** argv) {
 
     const std::vector<double> model = ModelChanges(folder.path());
     const std::vector<double> engine = EngineEdits(folder.path());
-    if (model.empty() || engine.empty()) {
+    const std::vector<double> typing = Typing(folder.path());
+    if (model.empty() || engine.empty() || typing.empty()) {
         std::fprintf(stderr, "the view did not come up\n");
         return 1;
     }
     Report("document change to view equal + caret known", model);
     Report("engine's own contentEditable insert + caret", engine);
+    Report("key release in the view to KeyPress + caret", typing);
     return 0;
 }

@@ -168,6 +168,14 @@ BoundaryPoint insertNodesAt(const BoundaryPoint& point, std::vector<std::unique_
     if (Element* paragraph = enclosing(*point.node, "p"); paragraph && anyInTrees(nodes, closesParagraph))
         return insertBesideParagraph(*paragraph, point, std::move(nodes));
     Document& document = point.node->document();
+    // Text typed into text joins it in place: one change of the page instead of a split, an insert and a
+    // merge.
+    if (Text* text = point.node->asText();
+        text && nodes.size() == 1 && nodes.front()->asText() && !isTablePart(*text->parent())) {
+        const std::string& typed = nodes.front()->asText()->data();
+        document.replaceText(*text, point.offset, 0, typed);
+        return {text, point.offset + typed.size()};
+    }
     Node* parent = point.node;
     std::size_t index = point.offset;
     if (const CharacterData* data = point.node->asCharacterData()) {
