@@ -6,7 +6,10 @@
 #include "NumberedTexts.h"
 #include "ScriptedDialogs.h"
 #include "SettingsStore.h"
+#include "PageView.h"
 #include "ToolStrip.h"
+#include "ViewBinding.h"
+#include "WBUC.h"
 #include "WorkWindow.h"
 
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +51,23 @@ TEST_F(FWebTest, StartsWithBlankPageOne) {
     EXPECT_EQ(window_.Fonts().BoxSize()->currentText(), "3");
     EXPECT_EQ(window_.Fonts().BoxFace()->currentText(), "Arial, Helvetica");
     EXPECT_EQ(window_.Menus().Item("mPasteP2_1")->text(), "Paste Cut/Copied  &Element");
+}
+
+TEST_F(FWebTest, AGreetingTypedIntoThePageIsSaved) {
+    WBUC& page = window_.jWB();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page.Binding().Ready(); }, 15000));
+    QSignalSpy clicks(&page, &WBUC::Click);
+    QTest::mouseClick(page.View().focusProxy(), Qt::LeftButton, {}, QPoint(40, 20));
+    ASSERT_TRUE(clicks.wait(15000));
+    EXPECT_EQ(clicks.at(0).at(0).toString(), "BODY");
+
+    QSignalSpy keys(&page, &WBUC::KeyPress);
+    for (Qt::Key key : {Qt::Key_H, Qt::Key_I, Qt::Key_Return, Qt::Key_A, Qt::Key_N, Qt::Key_N})
+        QTest::keyClick(page.View().focusProxy(), key);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.size() == 6; }, 15000));
+    Trigger("mSavePage");
+    const QByteArray saved = ReadWholeFile(state_.WorkFolder + "/wgcard.html").text;
+    EXPECT_TRUE(saved.contains("hi<BR>ann&nbsp;</BODY>")) << saved.toStdString();
 }
 
 TEST_F(FWebTest, PageCommandsFollowInThePageBox) {
