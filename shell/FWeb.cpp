@@ -99,6 +99,15 @@ void FWeb::ConnectCommands() {
         (item ? item : menus_->Menu(name)->menuAction())->setEnabled(false);
     }
     connect(frTool_, &ToolStrip::pictureClicked, this, &FWeb::ToolPicture);
+    connect(jWB_, &WBUC::Click, this, [this](const QString& tag, int, int, int left, int top) {
+        const bool inText = QStringList{"FONT", "A", "B", "BODY", "STRONG"}.contains(tag);
+        ShowCaretMark(inText ? std::optional<QPoint>(QPoint(left, top)) : std::nullopt);
+    });
+    connect(jWB_, &WBUC::KeyPress, this, [this](const QString&, int left, int top) {
+        ShowCaretMark(jWB_->HasCurrentTextRange() ? std::optional<QPoint>(QPoint(left, top)) : std::nullopt);
+    });
+    connect(jWB_, &WBUC::DoubleClick, this, [this] { ShowCaretMark(std::nullopt); });
+    connect(jWB_, &WBUC::RightClick, this, [this] { ShowCaretMark(std::nullopt); });
     connect(fOps_.get(), &FOps::projectOpened, this, [this] {
         UpdateCaption();
         ShowCurrentPage();
@@ -138,6 +147,17 @@ void FWeb::ToolPicture(int index) {
         break;
     }
     ShowCurrentPage();
+}
+
+void FWeb::ShowCaretMark(std::optional<QPoint> caret) {
+    if (!caret || caret->x() < 0 || caret->y() < 0) {
+        frCaret_->hide();
+        return;
+    }
+    frCaret_->move(jWB_->pos() + *caret);
+    frCaret_->show();
+    frCaret_->raise();
+    frWork_->raise();
 }
 
 void FWeb::Guarded(const std::function<void()>& command) {

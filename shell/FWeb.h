@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FOps;
 class FontControls;
@@ -58,6 +59,8 @@ private:
     // Runs a command unless another guarded command is running.
     void Guarded(const std::function<void()>& command);
     void ShowCurrentPage();
+    // The blue caret mark, at a caret position in the page; none hides it.
+    void ShowCaretMark(std::optional<QPoint> caret);
     void SaveProject();
     void ToolPicture(int index);
     int WorkWindowLeft() const;

@@ -4,9 +4,9 @@
 #include "FontControls.h"
 #include "ModFileOps.h"
 #include "NumberedTexts.h"
+#include "PageView.h"
 #include "ScriptedDialogs.h"
 #include "SettingsStore.h"
-#include "PageView.h"
 #include "ToolStrip.h"
 #include "ViewBinding.h"
 #include "WBUC.h"
@@ -60,11 +60,15 @@ TEST_F(FWebTest, AGreetingTypedIntoThePageIsSaved) {
     QTest::mouseClick(page.View().focusProxy(), Qt::LeftButton, {}, QPoint(40, 20));
     ASSERT_TRUE(clicks.wait(15000));
     EXPECT_EQ(clicks.at(0).at(0).toString(), "BODY");
+    QWidget* caret = window_.findChild<QWidget*>("FrCaret");
+    EXPECT_TRUE(caret->isVisible()) << "the caret mark shows where typing goes";
+    const int firstLine = caret->y();
 
     QSignalSpy keys(&page, &WBUC::KeyPress);
     for (Qt::Key key : {Qt::Key_H, Qt::Key_I, Qt::Key_Return, Qt::Key_A, Qt::Key_N, Qt::Key_N})
         QTest::keyClick(page.View().focusProxy(), key);
     ASSERT_TRUE(QTest::qWaitFor([&] { return keys.size() == 6; }, 15000));
+    EXPECT_GT(caret->y(), firstLine) << "and follows the typing onto the new line";
     Trigger("mSavePage");
     const QByteArray saved = ReadWholeFile(state_.WorkFolder + "/wgcard.html").text;
     EXPECT_TRUE(saved.contains("hi<BR>ann&nbsp;</BODY>")) << saved.toStdString();
@@ -167,6 +171,24 @@ TEST_F(FWebTest, QuitAnsweredNoRemovesWorkFolderAndSavesSettings) {
     EXPECT_EQ(quit.size(), 1);
     EXPECT_FALSE(store_.read(SettingsStore::kSettings, "Winset", "").isEmpty());
     EXPECT_EQ(store_.read(SettingsStore::kCustColors, "15", ""), "0");
+}
+
+TEST_F(FWebTest, QuitAnsweredYesSavesTheProjectFirst) {
+    QSignalSpy quit(&window_, &FWeb::quitConfirmed);
+    dialogs_.Answer(MessageAnswer::Yes);
+    dialogs_.Answer(QString("Birthday"));
+    EXPECT_TRUE(window_.close());
+    EXPECT_EQ(dialogs_.asked().at(1).title, "Save Project");
+    EXPECT_TRUE(FileExists(state_.ProgramFolder + "/saved/Birthday/wgcard.html"));
+    EXPECT_FALSE(FolderExists(state_.WorkFolder));
+    EXPECT_EQ(quit.size(), 1);
+}
+
+TEST_F(FWebTest, QuitGoesOnWhenTheNamePromptIsCancelled) {
+    dialogs_.Answer(MessageAnswer::Yes);
+    dialogs_.Answer(QString());
+    EXPECT_TRUE(window_.close());
+    EXPECT_FALSE(FolderExists(state_.ProgramFolder + "/saved/Birthday"));
 }
 
 TEST_F(FWebTest, QuittingSavedProjectAsksOnlyAboutThePage) {
