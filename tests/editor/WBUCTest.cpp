@@ -206,6 +206,29 @@ TEST_F(WBUCTest, TypingGoesWhereTheUserClicked) {
         << shown.toStdString();
 }
 
+TEST_F(WBUCTest, ElementClipboardAndFormattingThroughTheSurface) {
+    Load(kPage);
+    DoubleClickAt(CentreOf("img"));
+    EXPECT_EQ(surface_.IfSelection(), 2);
+    surface_.SetSelColor("#00FF00");
+    EXPECT_FALSE(surface_.Source().contains("#00FF00")) << "no formatting while a whole element is selected";
+    surface_.Cut();
+    EXPECT_TRUE(surface_.HasTagClip());
+    EXPECT_FALSE(surface_.Source().contains("<IMG"));
+
+    ClickAt(QPoint(850, 650)); // empty page space: no current element
+    surface_.Paste(1);
+    EXPECT_TRUE(surface_.Source().contains(R"(<IMG SRC="none.gif" WIDTH="50" HEIGHT="50"></BODY>)"))
+        << surface_.Source().toStdString();
+
+    surface_.View().Select({{0, 1, 0, 0}, 0}, {{0, 1, 0, 0}, 5});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return surface_.SelText() == "Hello"; }, kTimeout));
+    EXPECT_EQ(surface_.IfSelection(), 1);
+    surface_.SetSelColor("#00FF00");
+    EXPECT_TRUE(surface_.Source().contains("#00FF00")) << surface_.Source().toStdString();
+    EXPECT_EQ(surface_.MoveElementOneElement(1), 1) << "nothing selected as a whole";
+}
+
 TEST_F(WBUCTest, MapFontSize) {
     const std::pair<const char*, const char*> cases[] = {{"1", "xx-small"}, {"3", "small"}, {"6", "x-large"},
                                                          {"x-large", "6"},  {"small", "3"}, {"7", "2"},
