@@ -62,6 +62,23 @@ protected:
     }
     QWidget* Input() { return surface_.View().focusProxy(); }
 
+    // Asks the view until the script's answer passes the check, or the time is up.
+    bool ShowsSoon(const QString& script, const std::function<bool(const QString&)>& check) {
+        QString answer;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                surface_.View().page()->runJavaScript(
+                    script, QWebEngineScript::ApplicationWorld,
+                    [&](const QVariant& value) { answer = value.toString(); });
+                QTest::qWait(50);
+                return check(answer);
+            },
+            kTimeout);
+        if (!shown)
+            ADD_FAILURE() << "the view shows " << answer.toStdString();
+        return shown;
+    }
+
     QList<QVariant> ClickAt(QPoint at) {
         QSignalSpy clicks(&surface_, &WBUC::Click);
         QTest::mouseClick(Input(), Qt::LeftButton, {}, at);
@@ -193,17 +210,8 @@ TEST_F(WBUCTest, TypingGoesWhereTheUserClicked) {
     EXPECT_TRUE(surface_.Source().contains("Dear Ann,<BR>Hi&nbsp;</FONT>"))
         << surface_.Source().toStdString();
 
-    QString shown;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            surface_.View().page()->runJavaScript("document.querySelector('font').innerText",
-                                                  QWebEngineScript::ApplicationWorld,
-                                                  [&](const QVariant& text) { shown = text.toString(); });
-            QTest::qWait(50);
-            return shown.startsWith("Dear Ann,\nHi");
-        },
-        kTimeout))
-        << shown.toStdString();
+    EXPECT_TRUE(ShowsSoon("document.querySelector('font').innerText",
+                          [](const QString& text) { return text.startsWith("Dear Ann,\nHi"); }));
 }
 
 TEST_F(WBUCTest, ElementClipboardAndFormattingThroughTheSurface) {
@@ -261,16 +269,8 @@ TEST_F(WBUCTest, DocumentChangesShowInTheView) {
     Load(kPage);
     surface_.SetBGColor("#00FF00");
     surface_.SetTitle("Dear Ann");
-    QString colour;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            surface_.View().page()->runJavaScript("document.body.getAttribute('bgcolor')",
-                                                  QWebEngineScript::ApplicationWorld,
-                                                  [&](const QVariant& value) { colour = value.toString(); });
-            QTest::qWait(50);
-            return colour == "#00FF00";
-        },
-        kTimeout));
+    EXPECT_TRUE(ShowsSoon("document.body.getAttribute('bgcolor')",
+                          [](const QString& colour) { return colour == "#00FF00"; }));
     EXPECT_TRUE(QTest::qWaitFor([&] { return surface_.View().title() == "Dear Ann"; }, kTimeout));
 }
 
