@@ -20,7 +20,9 @@ std::array<std::string, 5> CurFontProps(const EditState& state) {
     const TextRange range = state.document->selection().createRange();
     if (range.compareEndPoints(EndPoints::StartToEnd, range) != 0)
         return {};
-    auto value = [&range](QueryCommand command) { return queryCommandValue(range, command); };
+    auto value = [&range](QueryCommand command) {
+        return queryCommandValue(range, command);
+    };
     return {value(QueryCommand::ForeColor), value(QueryCommand::FontName), value(QueryCommand::FontSize),
             value(QueryCommand::BackColor), std::string(1, '*')};
 }

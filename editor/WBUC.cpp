@@ -3,11 +3,13 @@
 #include "Document.h"
 #include "Element.h"
 #include "ElementOps.h"
+#include "FormatCommand.h"
 #include "ModFileOps.h"
 #include "NodePath.h"
 #include "PageBody.h"
 #include "PageView.h"
 #include "QtText.h"
+#include "Selection.h"
 #include "SelectionFormat.h"
 #include "SettingsStore.h"
 #include "TextEntry.h"
@@ -248,6 +250,9 @@ void WBUC::OnClicked(const PointerReport& report) {
     auto clickInText = [&](Element* element, const QString& shownTag) {
         edit_.currentTextRange = RangeAtPoint(report);
         edit_.currentElement = pls::page::ElementRef(element);
+        // The click put the browser's caret there too; the document selection follows it at once.
+        if (edit_.currentTextRange)
+            document_->selection().setRange(*edit_.currentTextRange);
         const std::optional<QRect> caret = edit_.currentTextRange ? report.caretBox : std::nullopt;
         emit Click(shownTag, x, y, caret ? caret->x() : -1, caret ? caret->y() : -1);
     };
@@ -369,6 +374,15 @@ void WBUC::SetSelFontSize(const QString& size) {
 
 void WBUC::ToggleBold() {
     Edited([&] { FormatSelection(edit_, FormatCommand::Bold, {}); });
+}
+
+void WBUC::CreateLinkSel(const QString& url) {
+    if (!DocLoaded() || document_->selection().type() != "Text")
+        return;
+    Edited([&] {
+        TextRange range = document_->selection().createRange();
+        execCommand(range, FormatCommand::CreateLink, ToStdString(url));
+    });
 }
 
 QStringList WBUC::CurFontProps() const {

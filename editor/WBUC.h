@@ -78,6 +78,8 @@ public:
     void SetSelFontFace(const QString& face);
     void SetSelFontSize(const QString& size);
     void ToggleBold();
+    // Makes the selected text a link to the address.
+    void CreateLinkSel(const QString& url);
     // Colour, face, size and background colour at the caret, and "*" when the four are valid.
     QStringList CurFontProps() const;
     QString SelText() const;

@@ -1,5 +1,6 @@
 #include "FWeb.h"
 
+#include "EditingCommands.h"
 #include "FOps.h"
 #include "FontControls.h"
 #include "ModFileOps.h"
@@ -22,10 +23,9 @@ constexpr int kTopStripHeight = 51;
 constexpr int kToolStripTop = 1;
 
 // Menu items whose commands the program does not offer yet stay visible but greyed.
-constexpr const char* kNotYetOffered[] = {"mCut",        "mCopy",        "mPasteMain",  "mSelText",
-                                          "mAlignPic1",  "mTableProps1", "mViewSource", "mPicEditor",
-                                          "mOpenIcoEd",  "mMakePack",    "mEmail",      "mSettings",
-                                          "mThemesMain", "mQuikTip",     "mPLSHelp",    "mAboutPLS"};
+constexpr const char* kNotYetOffered[] = {"mViewSource", "mPicEditor", "mOpenIcoEd",  "mMakePack",
+                                          "mEmail",      "mSettings",  "mThemesMain", "mQuikTip",
+                                          "mPLSHelp",    "mAboutPLS"};
 
 } // namespace
 
@@ -38,6 +38,7 @@ FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
     projects_ = std::make_unique<SavedProjects>(state_, *workspace_, dialogs_);
     fOps_ = std::make_unique<FOps>(*projects_);
     ConnectCommands();
+    new EditingCommands(*this, *jWB_, dialogs_, state_);
     frTool_->adjustSize();
     frFont_->adjustSize();
     frWork_->adjustSize();

@@ -36,6 +36,8 @@ public:
     void LowerWorkWindow();
 
     bool CommandBusy() const { return commandBusy_; }
+    // Runs a command unless another guarded command is running.
+    void Guarded(const std::function<void()>& command);
     ProjectWorkspace& Workspace() { return *workspace_; }
     const MainMenus& Menus() const { return *menus_; }
     FontControls& Fonts() const { return *frFont_; }
@@ -56,8 +58,6 @@ private:
     void BuildClientArea();
     void ConnectCommands();
     void LayOut();
-    // Runs a command unless another guarded command is running.
-    void Guarded(const std::function<void()>& command);
     void ShowCurrentPage();
     // The blue caret mark, at a caret position in the page; none hides it.
     void ShowCaretMark(std::optional<QPoint> caret);

@@ -2,6 +2,7 @@
 
 #include "FOps.h"
 #include "FontControls.h"
+#include "MainMenus.h"
 #include "ModFileOps.h"
 #include "NumberedTexts.h"
 #include "PageView.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -72,6 +74,49 @@ TEST_F(FWebTest, AGreetingTypedIntoThePageIsSaved) {
     Trigger("mSavePage");
     const QByteArray saved = ReadWholeFile(state_.WorkFolder + "/wgcard.html").text;
     EXPECT_TRUE(saved.contains("hi<BR>ann&nbsp;</BODY>")) << saved.toStdString();
+}
+
+TEST_F(FWebTest, EditingCommandsWithNothingSelected) {
+    WBUC& page = window_.jWB();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page.Binding().Ready(); }, 15000));
+    window_.Work().bSel(8)->click();
+    window_.Work().bSel(6)->click();
+    window_.Work().bSel(3)->click();
+    ASSERT_EQ(dialogs_.asked().size(), 3u);
+    EXPECT_EQ(dialogs_.asked()[0].text, QString::fromUtf8(NumberedText(108))) << "up needs an element";
+    EXPECT_EQ(dialogs_.asked()[1].text, QString::fromUtf8(NumberedText(108))) << "forward: nothing selected";
+    EXPECT_EQ(dialogs_.asked()[2].text, QString::fromUtf8(NumberedText(113))) << "a link needs selected text";
+
+    window_.Fonts().BoxColor(0)->click(); // the scripted dialog cancels
+    EXPECT_EQ(window_.Fonts().Swatch(0), 0) << "a cancelled colour dialog changes nothing";
+
+    emit window_.Menus().Menu("mEdit")->aboutToShow();
+    for (const char* item : {"mCut", "mCopy", "mPaste_0", "mPaste_1"})
+        EXPECT_FALSE(window_.Menus().Item(item)->isEnabled()) << item;
+}
+
+TEST_F(FWebTest, FontBoxesFollowTheCaretAndFormatTheSelection) {
+    const QString path = state_.WorkFolder + "/wgcard.html";
+    WriteTextFile(path, R"(<HTML><BODY style="margin:0"><FONT FACE="Georgia" SIZE="5" COLOR="#FF0000">)"
+                        R"(Dear Ann</FONT></BODY></HTML>)");
+    WBUC& page = window_.jWB();
+    QSignalSpy complete(&page, &WBUC::DocComplete);
+    window_.Workspace().LoadPage(path);
+    ASSERT_TRUE(complete.wait(15000));
+    window_.Fonts().BoxFace()->setCurrentIndex(3);
+
+    QSignalSpy clicks(&page, &WBUC::Click);
+    QTest::mouseClick(page.View().focusProxy(), Qt::LeftButton, {}, QPoint(20, 12));
+    ASSERT_TRUE(clicks.wait(15000));
+    EXPECT_EQ(window_.Fonts().BoxFace()->currentIndex(), 3) << "Georgia is no entry of the box";
+    EXPECT_EQ(window_.Fonts().BoxSize()->currentText(), "5");
+    EXPECT_EQ(window_.Fonts().Swatch(0), 0x0000FF) << "red as a colour number";
+
+    page.View().Select({{0, 1, 0, 0}, 0}, {{0, 1, 0, 0}, 4});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page.SelText() == "Dear"; }, 15000));
+    dialogs_.Answer(QString("http://"));
+    window_.Work().bSel(3)->click();
+    EXPECT_TRUE(page.Source().contains(R"(<A HREF="http://">Dear</A>)")) << page.Source().toStdString();
 }
 
 TEST_F(FWebTest, PageCommandsFollowInThePageBox) {
