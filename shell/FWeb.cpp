@@ -36,7 +36,7 @@ FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
     BuildClientArea();
     workspace_ = std::make_unique<ProjectWorkspace>(state_, *jWB_, dialogs_);
     projects_ = std::make_unique<SavedProjects>(state_, *workspace_, dialogs_);
-    fOps_ = std::make_unique<FOps>(*projects_);
+    fOps_ = std::make_unique<FOps>(state_, store_, dialogs_, *projects_);
     ConnectCommands();
     frTool_->adjustSize();
     frFont_->adjustSize();
