@@ -3,6 +3,7 @@
 #include "ArchiveListing.h"
 #include "IconFiles.h"
 #include "ModFileOps.h"
+#include "SampleIconFile.h"
 #include "ZipCardFolder.h"
 
 #include <QDir>
@@ -45,16 +46,6 @@ protected:
     GiftletBuilder builder_;
 };
 
-QByteArray CustomIconFile() {
-    QByteArray icon(kIconFileSize, '\0');
-    const unsigned char header[22] = {0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 232, 2, 0, 0, 22, 0, 0, 0};
-    for (int i = 0; i < 22; ++i)
-        icon[i] = char(header[i]);
-    for (qsizetype i = 22; i < icon.size(); ++i)
-        icon[i] = char(255 - i % 256);
-    return icon;
-}
-
 TEST(GiftletResources, TheStubAndEveryBuiltInIconAreThere) {
     const QByteArray stub = BuiltInStub();
     ASSERT_EQ(stub.size(), kStubSize);
@@ -88,7 +79,7 @@ TEST_F(GiftletBuilderTest, GiftletIsTheStubWithTheIconFollowedByTheArchive) {
 }
 
 TEST_F(GiftletBuilderTest, CustomIconImageGoesIntoTheIconSlot) {
-    const QByteArray icon = CustomIconFile();
+    const QByteArray icon = SampleIconFile(7);
     UseCustomIcon(icon);
     const GiftletOutcome outcome = builder_.BuildGiftlet(Target() + "/", "Greeting.exe");
     ASSERT_EQ(outcome.code, GiftletResult::Written);
@@ -148,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 GiftletResult::CustomIconInvalid},
                     FailedBuild{"CustomIconInvalid",
                                 [](GiftletBuilderTest& test, AppState&) {
-                                    test.UseCustomIcon(CustomIconFile().left(700));
+                                    test.UseCustomIcon(SampleIconFile(7).left(700));
                                 },
                                 GiftletResult::CustomIconInvalid},
                     FailedBuild{"UnknownBuiltInIcon",

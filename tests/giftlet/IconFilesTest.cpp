@@ -1,22 +1,12 @@
 #include "IconFiles.h"
 
 #include "ModFileOps.h"
+#include "SampleIconFile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A 766-byte icon file as an icon editor writes it, with single header bytes changed by the test.
-QByteArray IconFile() {
-    QByteArray icon(kIconFileSize, '\0');
-    const unsigned char header[22] = {0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0, 232, 2, 0, 0, 22, 0, 0, 0};
-    for (int i = 0; i < 22; ++i)
-        icon[i] = char(header[i]);
-    for (qsizetype i = 22; i < icon.size(); ++i)
-        icon[i] = char(i % 256);
-    return icon;
-}
 
 QByteArray Changed(QByteArray bytes, int offset, unsigned char value) {
     bytes[offset] = char(value);
@@ -52,19 +42,22 @@ const QString kWrongSize = "File is the wrong size. It should be 766 bytes.";
 INSTANTIATE_TEST_SUITE_P(
     Giftlet, ValidateIconFileTest,
     testing::Values(
-        IconCase{"Usable", "gift.ico", IconFile(), IconCheck::Usable, ""},
-        IconCase{"UpperCaseExtension", "GIFT.ICO", IconFile(), IconCheck::Usable, ""},
+        IconCase{"Usable", "gift.ico", SampleIconFile(), IconCheck::Usable, ""},
+        IconCase{"UpperCaseExtension", "GIFT.ICO", SampleIconFile(), IconCheck::Usable, ""},
         IconCase{"Missing", "none.ico", QByteArray(), IconCheck::Missing, "File does not exist:\r\n%1"},
-        IconCase{"BitmapExtension", "gift.bmp", IconFile(), IconCheck::NotIconName,
+        IconCase{"BitmapExtension", "gift.bmp", SampleIconFile(), IconCheck::NotIconName,
                  "File is not an icon file:\r\n%1"},
-        IconCase{"TwoImages", "two.ico", Changed(IconFile(), 4, 2), IconCheck::SeveralImages, kTwoIcons},
-        IconCase{"SixteenBySixteen", "small.ico", Changed(Changed(IconFile(), 6, 16), 7, 16),
+        IconCase{"TwoImages", "two.ico", Changed(SampleIconFile(), 4, 2), IconCheck::SeveralImages,
+                 kTwoIcons},
+        IconCase{"SixteenBySixteen", "small.ico", Changed(Changed(SampleIconFile(), 6, 16), 7, 16),
                  IconCheck::Not32By32, kNot32},
-        IconCase{"WiderThanHigh", "wide.ico", Changed(IconFile(), 6, 48), IconCheck::Not32By32, kNot32},
-        IconCase{"EightBitsPerPixel", "deep.ico", Changed(IconFile(), 12, 8), IconCheck::Not16Colour,
+        IconCase{"WiderThanHigh", "wide.ico", Changed(SampleIconFile(), 6, 48), IconCheck::Not32By32, kNot32},
+        IconCase{"EightBitsPerPixel", "deep.ico", Changed(SampleIconFile(), 12, 8), IconCheck::Not16Colour,
                  kNot16Colour},
-        IconCase{"ImageSizeNot744", "odd.ico", Changed(IconFile(), 14, 40), IconCheck::WrongSize, kWrongSize},
-        IconCase{"FileOneByteShort", "short.ico", IconFile().left(765), IconCheck::WrongSize, kWrongSize},
+        IconCase{"ImageSizeNot744", "odd.ico", Changed(SampleIconFile(), 14, 40), IconCheck::WrongSize,
+                 kWrongSize},
+        IconCase{"FileOneByteShort", "short.ico", SampleIconFile().left(765), IconCheck::WrongSize,
+                 kWrongSize},
         IconCase{"TextNamedIco", "note.ico", "This is no icon at all, just some text.",
                  IconCheck::SeveralImages, kTwoIcons},
         IconCase{"TinyFileReadsZeros", "tiny.ico", QByteArray("\0\0\1\0", 4), IconCheck::SeveralImages,
@@ -72,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IconImageOf, IsTheBytesAfterTheDirectoryOfAWholeFile) {
-    const QByteArray icon = IconFile();
+    const QByteArray icon = SampleIconFile();
     EXPECT_EQ(IconImageOf(icon), icon.mid(22, 744));
     EXPECT_TRUE(IconImageOf(icon.left(765)).isEmpty());
 }
