@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
 namespace {

@@ -1,6 +1,7 @@
 #include "ZipCardFolder.h"
 
 #include <QFile>
+#include <algorithm>
 #include <zip.h>
 
 namespace {

@@ -114,8 +114,9 @@ void FOps::ShowOpsWindow(Mode mode) {
     }
     resize(452, 276);
     frame->setGeometry(0, 0, 452, 276);
-    frame->show();
-    frame->raise();
+    // The frames share the window's area: only the mode's own shows.
+    for (QGroupBox* each : {frGiftlet_, frOpenProject_})
+        each->setVisible(each == frame);
     show();
     raise();
 }

@@ -23,6 +23,7 @@ TEST_F(FOpsGiftlet, ShowsTheGiftletFolderAndTheLastName) {
     ops_.ShowGiftletWindow();
     EXPECT_EQ(ops_.windowTitle(), "Make Giftlet File");
     EXPECT_TRUE(ops_.findChild<QGroupBox*>("FrOps_0")->isVisible());
+    EXPECT_FALSE(ops_.findChild<QGroupBox*>("FrOps_1")->isVisible());
     EXPECT_EQ(ops_.tMakePath()->text(), state_.GiftletFolder);
     EXPECT_EQ(ops_.tMakeFileName()->text(), "Birthday.exe");
 }
