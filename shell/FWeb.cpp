@@ -23,9 +23,8 @@ constexpr int kTopStripHeight = 51;
 constexpr int kToolStripTop = 1;
 
 // Menu items whose commands the program does not offer yet stay visible but greyed.
-constexpr const char* kNotYetOffered[] = {"mViewSource", "mPicEditor", "mOpenIcoEd",  "mMakePack",
-                                          "mEmail",      "mSettings",  "mThemesMain", "mQuikTip",
-                                          "mPLSHelp",    "mAboutPLS"};
+constexpr const char* kNotYetOffered[] = {"mViewSource", "mPicEditor", "mOpenIcoEd", "mEmail",   "mSettings",
+                                          "mThemesMain", "mQuikTip",   "mPLSHelp",   "mAboutPLS"};
 
 } // namespace
 
@@ -36,7 +35,7 @@ FWeb::FWeb(AppState& state, Dialogs& dialogs, SettingsStore& store)
     BuildClientArea();
     workspace_ = std::make_unique<ProjectWorkspace>(state_, *jWB_, dialogs_);
     projects_ = std::make_unique<SavedProjects>(state_, *workspace_, dialogs_);
-    fOps_ = std::make_unique<FOps>(*projects_);
+    fOps_ = std::make_unique<FOps>(state_, store_, dialogs_, *projects_);
     ConnectCommands();
     new EditingCommands(*this, *jWB_, dialogs_, state_);
     frTool_->adjustSize();
@@ -95,6 +94,7 @@ void FWeb::ConnectCommands() {
     on("mDelPage", [this] { ToolPicture(4); });
     on("mNewProject", [this] { ToolPicture(1); });
     on("mRefresh", [this] { workspace_->Refresh(); });
+    on("mMakePack", [this] { ToolPicture(8); });
     for (const char* name : kNotYetOffered) {
         QAction* item = menus_->Item(name);
         (item ? item : menus_->Menu(name)->menuAction())->setEnabled(false);
@@ -143,6 +143,10 @@ void FWeb::ToolPicture(int index) {
         break;
     case 4:
         Guarded([this] { workspace_->DeleteCurrentPage(); });
+        break;
+    case 8:
+        workspace_->Output().SavePage(state_.CurrentPageNumber, FixReferences::No);
+        fOps_->ShowGiftletWindow();
         break;
     default:
         break;

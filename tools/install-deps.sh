@@ -9,7 +9,7 @@ packages=(
   libz-mingw-w64-dev gcc-mingw-w64-i686 binutils-mingw-w64-i686 gcc-mingw-w64-x86-64
   wine wine32:i386 wine64
   libgtest-dev xvfb
-  clang libarchive-tools
+  clang libarchive-tools zip
   fonts-liberation2 fonts-dejavu fonts-comic-neue
 )
 

@@ -168,6 +168,14 @@ TEST_F(FWebTest, SaveReopenAndDeleteAProject) {
     EXPECT_FALSE(FolderExists(trip));
 }
 
+TEST_F(FWebTest, CreateGiftletFileOpensTheGiftletWindow) {
+    Trigger("mMakePack");
+    FOps& ops = window_.Ops();
+    EXPECT_TRUE(ops.isVisible());
+    EXPECT_EQ(ops.windowTitle(), "Make Giftlet File");
+    EXPECT_TRUE(FileExists(state_.WorkFolder + "/wgcard.html"));
+}
+
 TEST_F(FWebTest, HoverBorderMovesFromPictureToPicture) {
     // The pointer goes straight from picture 2 to picture 3, then onto the strip between the pictures.
     ToolStrip& tools = window_.Tools();
