@@ -65,6 +65,8 @@ WBUC::WBUC(SettingsStore& settings, QWidget* parent)
 
 WBUC::~WBUC() {
     ClearSelectionState();
+    if (document_)
+        document_->setObserver(nullptr);
 }
 
 void WBUC::InitSurface(SettingsStore& settings) {
@@ -99,6 +101,8 @@ void WBUC::Navo(const QString& path, ApplyDefaults applyDefaults) {
     edit_.document = nullptr;
     location_ = path;
     const QByteArray page = ReadWholeFile(path).text;
+    if (document_)
+        document_->setObserver(nullptr);
     document_ = Document::parse(std::string_view(page.constData(), std::size_t(page.size())));
     CompleteDocument();
     binding_->Show(*document_, path);

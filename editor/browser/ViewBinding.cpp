@@ -73,14 +73,9 @@ ViewBinding::ViewBinding(PageView& view) : view_(view) {
             });
 }
 
-ViewBinding::~ViewBinding() {
-    if (document_)
-        document_->setObserver(nullptr);
-}
+ViewBinding::~ViewBinding() = default;
 
 void ViewBinding::Show(Document& document, const QString& path) {
-    if (document_ && document_ != &document)
-        document_->setObserver(nullptr);
     document_ = &document;
     document_->setObserver(this);
     ready_ = false;

@@ -27,7 +27,8 @@ public:
     explicit ViewBinding(PageView& view);
     ~ViewBinding() override;
 
-    // Shows the document as the page file `path` and follows its changes from now on.
+    // Shows the document as the page file `path` and follows its changes from now on. Whoever owns a document
+    // takes the binding off it (setObserver(nullptr)) before either goes.
     void Show(pls::page::Document& document, const QString& path);
     // True from the moment the view shows the document and reports its input.
     bool Ready() const { return ready_; }
