@@ -25,33 +25,33 @@ QJsonArray PathJson(const Node& node) {
 
 // A node with its subtree, as the view's script builds it.
 QJsonObject NodeJson(const Node& node) {
-    QJsonObject spec;
+    QJsonObject shape;
     switch (node.type()) {
     case NodeType::Text:
-        spec["text"] = ToQString(node.asCharacterData()->data());
+        shape["text"] = ToQString(node.asCharacterData()->data());
         break;
     case NodeType::Comment:
-        spec["comment"] = ToQString(node.asCharacterData()->data());
+        shape["comment"] = ToQString(node.asCharacterData()->data());
         break;
     case NodeType::Element: {
         const Element& element = *node.asElement();
-        spec["tag"] = ToQString(element.localName());
+        shape["tag"] = ToQString(element.localName());
         QJsonArray attributes;
         for (const Attribute& attribute : element.attributes())
             attributes.append(QJsonArray{ToQString(attribute.name), ToQString(attribute.value)});
-        spec["attributes"] = attributes;
+        shape["attributes"] = attributes;
         QJsonArray children;
         for (std::size_t i = 0; i < node.childCount(); ++i)
             children.append(NodeJson(*node.child(i)));
-        spec["children"] = children;
+        shape["children"] = children;
         break;
     }
     case NodeType::Document:
     case NodeType::DocumentType:
-        spec["comment"] = QString();
+        shape["comment"] = QString();
         break;
     }
-    return spec;
+    return shape;
 }
 
 } // namespace

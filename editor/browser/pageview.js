@@ -66,15 +66,15 @@
                 button: event.button};
     }
 
-    function build(spec) {
-        if (spec.text !== undefined) {
-            return document.createTextNode(spec.text);
+    function build(shape) {
+        if (shape.text !== undefined) {
+            return document.createTextNode(shape.text);
         }
-        if (spec.comment !== undefined) {
-            return document.createComment(spec.comment);
+        if (shape.comment !== undefined) {
+            return document.createComment(shape.comment);
         }
-        const element = document.createElement(spec.tag);
-        for (const [name, value] of spec.attributes || []) {
+        const element = document.createElement(shape.tag);
+        for (const [name, value] of shape.attributes || []) {
             try {
                 element.setAttribute(name, value);
             } catch (e) {
@@ -82,7 +82,7 @@
             }
         }
         const container = element.content || element;
-        for (const child of spec.children || []) {
+        for (const child of shape.children || []) {
             container.appendChild(build(child));
         }
         return element;
@@ -120,8 +120,8 @@
             case "insert": {
                 const before = node.childNodes[change.index] || null;
                 const fragment = document.createDocumentFragment();
-                for (const spec of change.nodes) {
-                    fragment.appendChild(build(spec));
+                for (const shape of change.nodes) {
+                    fragment.appendChild(build(shape));
                 }
                 node.insertBefore(fragment, before);
                 break;
