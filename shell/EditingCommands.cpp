@@ -190,16 +190,14 @@ void EditingCommands::EnableItems() {
                              clipboardText};
     const QString tag = surface_.CurrentElementTag();
     auto enable = [&menus](std::initializer_list<const char*> names, bool on) {
-        for (const char* name : names) {
-            QAction* item = menus.Item(name);
-            (item ? item : menus.Menu(name)->menuAction())->setEnabled(on);
-        }
+        for (const char* name : names)
+            menus.Enable(name, on);
     };
     enable({"mCut", "mCopy", "mCutPop", "mCopyPop"}, selection == 1 || selection == 2);
     enable({"mSelText", "mSelTextP"}, selection == 1);
     for (int i = 0; i < 3; ++i) {
         for (const char* menu : {"mPaste_%1", "mPasteP_%1", "mPasteP2_%1"})
-            menus.Item(QString(menu).arg(i))->setEnabled(pastable[i]);
+            menus.Enable(QString(menu).arg(i), pastable[i]);
     }
     enable({"mAlignPic1", "mAlignPic"}, tag == "IMG");
     // Table properties arrive with the table panel.

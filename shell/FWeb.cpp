@@ -95,10 +95,8 @@ void FWeb::ConnectCommands() {
     on("mNewProject", [this] { ToolPicture(1); });
     on("mRefresh", [this] { workspace_->Refresh(); });
     on("mMakePack", [this] { ToolPicture(8); });
-    for (const char* name : kNotYetOffered) {
-        QAction* item = menus_->Item(name);
-        (item ? item : menus_->Menu(name)->menuAction())->setEnabled(false);
-    }
+    for (const char* name : kNotYetOffered)
+        menus_->Enable(name, false);
     connect(frTool_, &ToolStrip::pictureClicked, this, &FWeb::ToolPicture);
     connect(jWB_, &WBUC::Click, this, [this](const QString& tag, int, int, int left, int top) {
         const bool inText = QStringList{"FONT", "A", "B", "BODY", "STRONG"}.contains(tag);

@@ -143,3 +143,8 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* owner) {
     add(std::begin(kBar), std::end(kBar));
     add(std::begin(kPopups), std::end(kPopups));
 }
+
+void MainMenus::Enable(const QString& name, bool on) const {
+    QAction* item = Item(name);
+    (item ? item : Menu(name)->menuAction())->setEnabled(on);
+}

@@ -16,6 +16,8 @@ public:
 
     QAction* Item(const QString& name) const { return items_.value(name); }
     QMenu* Menu(const QString& name) const { return menus_.value(name); }
+    // Enables or greys an item or a whole submenu by its name.
+    void Enable(const QString& name, bool on) const;
     QMenu* Pop() const { return Menu("mPop"); }
     QMenu* Pop2() const { return Menu("mPop2"); }
 
