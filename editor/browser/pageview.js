@@ -25,6 +25,56 @@
         return node && node.nodeType !== Node.ELEMENT_NODE ? node.parentElement : node;
     }
 
+    function isEmptyBox(rect) {
+        return rect.width === 0 && rect.height === 0 && rect.left === 0 && rect.top === 0;
+    }
+
+    // The box of one character of a text node, or null.
+    function characterBox(node, index) {
+        if (index < 0 || index >= node.length) {
+            return null;
+        }
+        const range = document.createRange();
+        range.setStart(node, index);
+        range.setEnd(node, index + 1);
+        const box = range.getBoundingClientRect();
+        return isEmptyBox(box) ? null : box;
+    }
+
+    // Where a caret stands when the engine gives no box for it (at the end of a line's text, or between nodes):
+    // after what comes before the point, else before what comes after it, else at its container.
+    function edgeBox(node, offset) {
+        let before = null;
+        let after = null;
+        if (node.nodeType === Node.TEXT_NODE) {
+            before = characterBox(node, offset - 1);
+            after = characterBox(node, offset);
+        } else {
+            const previous = node.childNodes[offset - 1];
+            const next = node.childNodes[offset];
+            // After a line break the caret stands on the next line, not at the end of the one before.
+            before = previous && previous.nodeName !== "BR" && (previous.nodeType === Node.TEXT_NODE ? characterBox(previous, previous.length - 1)
+                                                                        : boxOf(previous));
+            after = next && (next.nodeType === Node.TEXT_NODE ? characterBox(next, 0) : boxOf(next));
+        }
+        if (before) {
+            return {left: before.right, top: before.top, height: before.height};
+        }
+        if (after) {
+            return {left: after.left, top: after.top, height: after.height};
+        }
+        const box = boxOf(elementOf(node));
+        return box ? {left: box.left, top: box.top, height: box.height} : null;
+    }
+
+    function boxOf(element) {
+        if (!element || element.nodeType !== Node.ELEMENT_NODE) {
+            return null;
+        }
+        const box = element.getBoundingClientRect();
+        return isEmptyBox(box) ? null : box;
+    }
+
     // The caret rectangle of a collapsed point, in the view's client coordinates.
     function caretRect(node, offset) {
         if (!node) {
@@ -38,15 +88,11 @@
         }
         range.collapse(true);
         let rect = range.getBoundingClientRect();
-        if (rect.width === 0 && rect.height === 0 && rect.left === 0 && rect.top === 0) {
-            // A point between elements has no box of its own: take the edge of what stands next to it.
-            const next = node.childNodes && node.childNodes[offset];
-            const box = elementOf(next || node);
-            if (!box) {
-                return null;
-            }
-            const r = box.getBoundingClientRect();
-            rect = {left: r.left, top: r.top, height: r.height};
+        if (isEmptyBox(rect)) {
+            rect = edgeBox(node, offset);
+        }
+        if (!rect) {
+            return null;
         }
         return {x: Math.round(rect.left), y: Math.round(rect.top), height: Math.round(rect.height)};
     }

@@ -237,6 +237,17 @@ TEST_F(WBUCTest, ElementClipboardAndFormattingThroughTheSurface) {
     EXPECT_EQ(surface_.MoveElementOneElement(1), 1) << "nothing selected as a whole";
 }
 
+TEST_F(WBUCTest, CaretFollowsTypingAtTheEndOfALine) {
+    Load("<HTML><BODY></BODY></HTML>"); // a new, empty page
+    const QList<QVariant> click = ClickAt(QPoint(850, 650));
+    ASSERT_EQ(click.value(0).toString(), "BODY");
+    QSignalSpy keys(&surface_, &WBUC::KeyPress);
+    for (Qt::Key key : {Qt::Key_M, Qt::Key_E, Qt::Key_R, Qt::Key_R, Qt::Key_Y})
+        QTest::keyClick(Input(), key);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.size() == 5; }, kTimeout));
+    EXPECT_GT(keys.at(4).at(1).toInt(), keys.at(0).at(1).toInt()) << "the caret moves right as letters are typed";
+}
+
 TEST_F(WBUCTest, MapFontSize) {
     const std::pair<const char*, const char*> cases[] = {{"1", "xx-small"}, {"3", "small"}, {"6", "x-large"},
                                                          {"x-large", "6"},  {"small", "3"}, {"7", "2"},
