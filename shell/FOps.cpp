@@ -9,11 +9,13 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -117,6 +119,12 @@ void FOps::ShowOpsWindow(Mode mode) {
     // The frames share the window's area: only the mode's own shows.
     for (QGroupBox* each : {frGiftlet_, frOpenProject_})
         each->setVisible(each == frame);
+    // It first opens in the middle of the screen; later it keeps the place the user gave it.
+    if (!placed_) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
+    }
     show();
     raise();
 }

@@ -63,6 +63,7 @@ private:
     SavedProjects& projects_;
     GiftletBuilder builder_;
     bool busy_ = false;
+    bool placed_ = false;
     QGroupBox* frGiftlet_;
     QLineEdit* tMakePath_;
     QLineEdit* tMakeFileName_;
