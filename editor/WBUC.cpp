@@ -5,7 +5,7 @@
 #include "ElementOps.h"
 #include "FormatCommand.h"
 #include "ModFileOps.h"
-#include "NodePath.h"
+#include "MouseSelection.h"
 #include "PageBody.h"
 #include "PageView.h"
 #include "QtText.h"
@@ -29,7 +29,8 @@ constexpr std::pair<const char*, const char*> kFontSizes[] = {
 } // namespace
 
 WBUC::WBUC(SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), view_(new PageView(this)), binding_(std::make_unique<ViewBinding>(*view_)) {
+    : QWidget(parent), view_(new PageView(this)), binding_(std::make_unique<ViewBinding>(*view_)),
+      mouse_(edit_, *binding_) {
     setObjectName("jWB");
     InitSurface(settings);
     PageBridge& bridge = view_->Bridge();
@@ -209,28 +210,6 @@ void WBUC::ClearSelectionState() {
     edit_.ClearSelectionState();
 }
 
-void WBUC::SelectElementText(Element& element) {
-    TextRange range = TextRange::bodyRange(*document_);
-    range.moveToElementText(element);
-    range.select();
-    binding_->ShowSelection();
-}
-
-Element* WBUC::SourceElement(const PointerReport& report) const {
-    if (!document_)
-        return nullptr;
-    Node* node = nodeAtPath(*document_, NodePath(report.target.begin(), report.target.end()));
-    return node ? node->asElement() : nullptr;
-}
-
-std::unique_ptr<TextRange> WBUC::RangeAtPoint(const PointerReport& report) const {
-    binding_->NoteReportedPoint(report.position, report.caret, report.caretBox);
-    auto range = std::make_unique<TextRange>(TextRange::bodyRange(*document_));
-    if (range->moveToPoint(*binding_, report.position.x(), report.position.y()) != DomResult::Ok)
-        return nullptr;
-    return range;
-}
-
 void WBUC::OnMousePressed(const PointerReport& report) {
     if (!binding_->Ready() || report.button != 0)
         return;
@@ -246,88 +225,15 @@ void WBUC::OnMouseReleased(const PointerReport& report) {
 void WBUC::OnClicked(const PointerReport& report) {
     if (!binding_->Ready() || !DocLoaded())
         return;
-    const int x = report.position.x();
-    const int y = report.position.y();
-    Element* source = SourceElement(report);
-    const QString tag = report.tag.toUpper();
-    edit_.currentElementTag = tag;
-    auto clickInText = [&](Element* element, const QString& shownTag) {
-        edit_.currentTextRange = RangeAtPoint(report);
-        edit_.currentElement = pls::page::ElementRef(element);
-        // The click put the browser's caret there too; the document selection follows it at once.
-        if (edit_.currentTextRange)
-            document_->selection().setRange(*edit_.currentTextRange);
-        const std::optional<QRect> caret = edit_.currentTextRange ? report.caretBox : std::nullopt;
-        emit Click(shownTag, x, y, caret ? caret->x() : -1, caret ? caret->y() : -1);
-    };
-    if (tag == "FONT" || tag == "B" || tag == "A" || tag == "STRONG") {
-        clickInText(source, tag);
-    } else if (tag == "IMG" || tag == "TR" || tag == "TABLE") {
-        edit_.currentTextRange.reset();
-        edit_.currentElement = pls::page::ElementRef(source);
-        emit Click(tag, x, y, -1, -1);
-    } else if (tag == "TD") {
-        Element* font = nullptr;
-        for (Element* child : source ? source->children() : std::vector<Element*>{}) {
-            if (child->hasTag("FONT")) {
-                font = child;
-                break;
-            }
-        }
-        if (!font) {
-            emit Click("TD", x, y, -1, -1);
-            return;
-        }
-        edit_.currentElementTag = "FONT";
-        clickInText(font, "FONT");
-    } else if (tag == "BODY") {
-        clickInText(nullptr, "BODY");
-    } else {
-        emit Click("", x, y, -1, -1);
-    }
+    const MouseSelection::Click click = mouse_.OnClick(report);
+    emit Click(click.tag, report.position.x(), report.position.y(), click.left, click.top);
 }
 
 void WBUC::OnDoubleClicked(const PointerReport& report) {
     if (!binding_->Ready() || !DocLoaded())
         return;
-    Element* source = SourceElement(report);
-    const QString tag = report.tag.toUpper();
-    edit_.currentElementTag = tag;
-    auto selectWhole = [this](Element& element) {
-        SelectElementText(element);
-        edit_.currentElement = pls::page::ElementRef(&element);
-        edit_.selectedElement = pls::page::ElementRef(&element);
-    };
-    if ((tag == "IMG" || tag == "FONT" || tag == "TABLE") && source) {
-        selectWhole(*source);
-        edit_.currentTextRange.reset();
-    } else if (tag == "B" || tag == "STRONG") {
-        Element* parent = source ? source->parentElement() : nullptr;
-        if (parent && parent->hasTag("FONT")) {
-            selectWhole(*parent);
-            edit_.currentElementTag = "FONT";
-        }
-    } else if (tag == "BODY") {
-        auto range = std::make_unique<TextRange>(document_->selection().createRange());
-        range->move(MoveUnit::TextEdit, 1);
-        edit_.currentTextRange = std::move(range);
-        edit_.currentElement.reset();
-        edit_.selectedElement.reset();
-    } else if (tag == "TR" || tag == "TD") {
-        Element* level = source;
-        for (int i = 0; i < 4 && level; ++i) {
-            level = level->parentElement();
-            if (level && level->hasTag("TABLE")) {
-                selectWhole(*level);
-                edit_.currentElementTag = "TABLE";
-                break;
-            }
-        }
-        const Element* current = CurrentElement();
-        if (!current || !current->hasTag("TABLE"))
-            return;
-    }
-    emit DoubleClick(edit_.currentElementTag);
+    if (const std::optional<QString> tag = mouse_.OnDoubleClick(report))
+        emit DoubleClick(*tag);
 }
 
 void WBUC::OnKeyReleased(int keyCode, bool shift) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditState.h"
+#include "MouseSelection.h"
 #include "PageSurface.h"
 
 #include <QString>
@@ -126,9 +127,6 @@ private:
     void ApplyPageDefaults();
     void TakePageDefaults();
     void ClearSelectionState();
-    void SelectElementText(pls::page::Element& element);
-    std::unique_ptr<pls::page::TextRange> RangeAtPoint(const PointerReport& report) const;
-    pls::page::Element* SourceElement(const PointerReport& report) const;
     void OnMousePressed(const PointerReport& report);
     void OnMouseReleased(const PointerReport& report);
     void OnClicked(const PointerReport& report);
@@ -150,4 +148,5 @@ private:
     QString linkColor_;
     QString bgColor_;
     EditState edit_;
+    MouseSelection mouse_;
 };
